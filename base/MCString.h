@@ -21,6 +21,14 @@
 
 #include "base/BaseExport.h"
 
+// mingw's printf family is GNU-compatible (__USE_MINGW_ANSI_STDIO), which the
+// gnu_printf archetype checks; clang knows only printf.
+#if defined(__clang__)
+#  define MSTRING_PRINTF_FORMAT(fmt, args) __attribute__((format(printf, fmt, args)))
+#else
+#  define MSTRING_PRINTF_FORMAT(fmt, args) __attribute__((format(gnu_printf, fmt, args)))
+#endif
+
 struct MCStringData;
 
 class MBASE_API MCString {
@@ -161,7 +169,7 @@ class MBASE_API MCString {
   // --- printf-style formatting into the string; the language id is kept.
   // The arguments may point into this string. A format that the C run-time
   // refuses leaves the string unchanged.
-  void Format(const char* format, ...) __attribute__((format(gnu_printf, 2, 3)));
+  void Format(const char* format, ...) MSTRING_PRINTF_FORMAT(2, 3);
 
   // --- Scrambling: XOR with one fixed byte; applying it twice restores the text.
   void Code();

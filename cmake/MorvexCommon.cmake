@@ -7,7 +7,7 @@
 add_library(morvex_options INTERFACE)
 # (No -Wnon-virtual-dtor: COM interfaces have no virtual destructor by design.)
 target_compile_options(morvex_options INTERFACE
-  -Wall -Wextra -Werror $<$<COMPILE_LANGUAGE:CXX>:-Wconditionally-supported>)
+  -Wall -Wextra -Werror $<$<COMPILE_LANG_AND_ID:CXX,GNU>:-Wconditionally-supported>)
 # Repository-relative includes: #include "base/MCString.h".
 target_include_directories(morvex_options INTERFACE ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
 

@@ -44,7 +44,7 @@ mkdir -p "$(dirname "$prefix")"
 ensure_prefix() {
   [ -f "$prefix/.morvex-ready" ] && return 0
   rm -rf "$prefix"
-  wineboot -i </dev/null >/dev/null 2>&1 || die "wineboot failed for $prefix"
+  wineboot -i </dev/null >/dev/null 2>&1 9>&- || die "wineboot failed for $prefix"
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 \
     || die "cannot set Managed=N"
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11,null /f </dev/null >/dev/null 2>&1 \
@@ -63,7 +63,8 @@ session_alive() {
 start_xvfb() {
   local fdfile=$prefix.display
   : >"$fdfile"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  # fd 9 is the session lock: a daemon holding it would block every later run.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 9>&- &
   local pid=$!
   local i
   for i in $(seq 1 100); do
@@ -85,10 +86,10 @@ session_start() {
   [ -n "$SESSION_DISPLAY" ] || start_xvfb
   export DISPLAY=$SESSION_DISPLAY
   wineserver -k >/dev/null 2>&1
-  wineserver -p || die "wineserver did not start"
+  wineserver -p 9>&- || die "wineserver did not start"
   # Wine's service processes inherit the output of the first program; give
   # them none, or a pipe on a later program never closes.
-  wine cmd /c exit </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1 9>&-
   printf 'SESSION_DISPLAY=%s\nSESSION_XVFB_PID=%s\n' "$SESSION_DISPLAY" "$SESSION_XVFB_PID" >"$session"
 }
 

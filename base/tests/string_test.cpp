@@ -46,7 +46,8 @@ TEST(MCStringSharing, AssigningASharedOrTheSameStringChangesNothing) {
   MCString a("text");
   MCString b(a);
   const char* chars = a;
-  a = a;
+  MCString& self = a;  // through a reference: the self-assignment is the point
+  a = self;
   a = b;
   b = a;
   EXPECT_EQ((const char*)a, chars);
