@@ -2,147 +2,162 @@
 
 #include <cstring>
 
-// No alphabet is loaded yet, so every language id is served by the 7-bit
-// rules. When the language tables arrive, each service keyed by `lang` first
-// looks up the alphabet of that id and applies it, falling back to the rule
-// below only when the lookup finds none; the signatures stay as they are.
+#include "base/CLangData.h"
 
 namespace {
-
-unsigned char Byte(char ch) { return static_cast<unsigned char>(ch); }
-
-bool InRange(char ch, unsigned char low, unsigned char high) {
-  return Byte(ch) >= low && Byte(ch) <= high;
-}
 
 const char* OrEmpty(const char* s) { return s ? s : ""; }
 
 char* CopyUnchanged(const char* src, char* dst) {
   if (!dst) return nullptr;
   src = OrEmpty(src);
-  std::size_t length = std::strlen(src);
+  const std::size_t length = std::strlen(src);
   std::memmove(dst, src, length + 1);
   return dst + length;
+}
+
+int ByteOrder(const char* a, const char* b) {
+  const int order = std::strcmp(OrEmpty(a), OrEmpty(b));
+  return (order > 0) - (order < 0);
+}
+
+// 1 when s is not empty and every character passes the test.
+int AllPass(const char* s, unsigned short lang, int (*test)(char, unsigned short)) {
+  if (!s || !*s) return 0;
+  for (; *s; ++s) {
+    if (!test(*s, lang)) return 0;
+  }
+  return 1;
 }
 
 }  // namespace
 
 extern "C" {
 
-int IsMCharAlpha(char ch, unsigned short /*lang*/) { return _isalpha(ch); }
-
-int IsMCharAlphaNum(char ch, unsigned short /*lang*/) { return _isalnum(ch); }
-
-int IsMCharUpper(char ch, unsigned short /*lang*/) { return _isupper(ch); }
-
-int IsMCharLower(char ch, unsigned short /*lang*/) { return _islower(ch); }
-
-char MCharToUpper(char ch, unsigned short /*lang*/) { return __toupper(ch); }
-
-char MCharToLower(char ch, unsigned short /*lang*/) { return __tolower(ch); }
-
-char* MStrUpr(char* s, unsigned short /*lang*/) { return __strupr(s); }
-
-char* MStrLwr(char* s, unsigned short /*lang*/) { return __strlwr(s); }
-
-int MStrCompareNoCase(const char* a, const char* b, unsigned short /*lang*/) {
-  return __stricmp(a, b);
+int IsMCharAlpha(char ch, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->IsAlpha(ch) : _isalpha(ch);
 }
 
-int MStrCompareNNoCase(const char* a, const char* b, unsigned n, unsigned short /*lang*/) {
-  return __strnicmp(a, b, n);
+int IsMCharAlphaNum(char ch, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->IsAlphaNum(ch) : _isalnum(ch);
 }
 
-char* MStrAnsiToOem(const char* src, char* dst, unsigned short /*lang*/) {
-  return CopyUnchanged(src, dst);
+int IsMCharUpper(char ch, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->IsUpper(ch) : _isupper(ch);
 }
 
-char* MStrOemToAnsi(const char* src, char* dst, unsigned short /*lang*/) {
-  return CopyUnchanged(src, dst);
+int IsMCharLower(char ch, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->IsLower(ch) : _islower(ch);
 }
 
-int _isupper(char ch) { return InRange(ch, 'A', 'Z'); }
-
-int _islower(char ch) { return InRange(ch, 'a', 'z'); }
-
-int _iscntrl(char ch) { return Byte(ch) < 32 || Byte(ch) == 127; }
-
-int _isalpha(char ch) { return _isupper(ch) || _islower(ch); }
-
-int _isalnum(char ch) { return _isalpha(ch) || _isdigit(ch); }
-
-int _isdigit(char ch) { return InRange(ch, '0', '9'); }
-
-int _isxdigit(char ch) { return _isdigit(ch) || InRange(ch, 'a', 'f') || InRange(ch, 'A', 'F'); }
-
-int _isspace(char ch) { return InRange(ch, 9, 13) || ch == ' '; }
-
-char __toupper(char ch) { return _islower(ch) ? static_cast<char>(ch - 'a' + 'A') : ch; }
-
-char __tolower(char ch) { return _isupper(ch) ? static_cast<char>(ch - 'A' + 'a') : ch; }
-
-char* __strupr(char* s) {
-  for (char* p = s; p && *p; ++p) *p = __toupper(*p);
-  return s;
+char IsMCharVowel(char ch, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->IsVowel(ch) : IsVowel(ch);
 }
 
-char* __strlwr(char* s) {
-  for (char* p = s; p && *p; ++p) *p = __tolower(*p);
-  return s;
+char IsMCharConsonant(char ch, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->IsConsonant(ch) : IsConsonant(ch);
 }
 
-char* __strrev(char* s) {
-  if (!s) return s;
-  std::size_t length = std::strlen(s);
-  for (std::size_t i = 0; i < length / 2; ++i) {
-    char kept = s[i];
-    s[i] = s[length - 1 - i];
-    s[length - 1 - i] = kept;
-  }
-  return s;
+int IsMCharPunct(char ch, unsigned short lang) { return !_isalnum(ch) && !IsMCharAlpha(ch, lang); }
+
+int IsMStrUpper(const char* s, unsigned short lang) { return AllPass(s, lang, IsMCharUpper); }
+
+int IsMStrLower(const char* s, unsigned short lang) { return AllPass(s, lang, IsMCharLower); }
+
+char MCharToUpper(char ch, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->ToUpper(ch) : __toupper(ch);
 }
 
-char* _strchr(const char* s, char ch) {
-  if (!s) return nullptr;
-  for (;; ++s) {
-    if (*s == ch) return const_cast<char*>(s);
-    if (*s == '\0') return nullptr;
-  }
+char MCharToLower(char ch, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->ToLower(ch) : __tolower(ch);
 }
 
-char* _strrchr(const char* s, char ch) {
-  if (!s) return nullptr;
-  const char* found = nullptr;
-  for (;; ++s) {
-    if (*s == ch) found = s;
-    if (*s == '\0') return const_cast<char*>(found);
-  }
+char* MStrUpr(char* s, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->StrUpr(s) : __strupr(s);
 }
 
-int __stricmp(const char* a, const char* b) {
-  a = OrEmpty(a);
-  b = OrEmpty(b);
-  for (; *a && *b; ++a, ++b) {
-    if (*a == *b) continue;
-    if (!_isalpha(*a) || !_isalpha(*b)) break;
-    int upperA = Byte(__toupper(*a));
-    int upperB = Byte(__toupper(*b));
-    if (upperA != upperB) return upperA - upperB;
-  }
-  return Byte(*a) - Byte(*b);
+char* MStrLwr(char* s, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->StrLwr(s) : __strlwr(s);
 }
 
-int __strnicmp(const char* a, const char* b, unsigned n) {
-  a = OrEmpty(a);
-  b = OrEmpty(b);
-  int difference = 0;
-  for (unsigned i = 0; i < n; ++i) {
-    int x = Byte(__toupper(a[i]));
-    int y = Byte(__toupper(b[i]));
-    difference = x - y;
-    if (x == 0 || difference != 0) break;
-  }
-  return difference;
+int MCharToIndex(char ch, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->CharToIndex(ch) : -1;
+}
+
+char IndexToMChar(int index, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->IndexToChar(index) : '\0';
+}
+
+int MStrCompareSort(const char* a, const char* b, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->CompareSort(a, b) : ByteOrder(a, b);
+}
+
+int MStrCompareSortUpDown(const char* a, const char* b, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->CompareSortUpDown(a, b) : 0;
+}
+
+int MStrCompareNSort(const char* a, const char* b, unsigned n, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->CompareNSort(a, b, n) : std::strncmp(OrEmpty(a), OrEmpty(b), n);
+}
+
+int MStrCompareNoCase(const char* a, const char* b, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->CompareNoCase(a, b) : __stricmp(a, b);
+}
+
+int MStrCompareBaseNoCase(const char* a, const char* b, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->CompareBaseNoCase(a, b) : __stricmp(a, b);
+}
+
+int MStrCompareNNoCase(const char* a, const char* b, unsigned n, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->CompareNNoCase(a, b, n) : __strnicmp(a, b, n);
+}
+
+int MStrCompareBaseNNoCase(const char* a, const char* b, unsigned n, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->CompareBaseNNoCase(a, b, n) : __strnicmp(a, b, n);
+}
+
+char MCharAnsiToOem(char ch, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->CharAnsiToOem(ch) : ch;
+}
+
+char MCharOemToAnsi(char ch, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->CharOemToAnsi(ch) : ch;
+}
+
+char* MStrAnsiToOem(const char* src, char* dst, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->StrAnsiToOem(src, dst) : CopyUnchanged(src, dst);
+}
+
+char* MStrOemToAnsi(const char* src, char* dst, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->StrOemToAnsi(src, dst) : CopyUnchanged(src, dst);
+}
+
+char* MStrTransliterate(const char* src, char* dst, unsigned short lang) {
+  const CLang* alphabet = GetLang(lang);
+  return alphabet ? alphabet->StrTransliterate(src, dst) : CopyUnchanged(src, dst);
 }
 
 }  // extern "C"

@@ -1,13 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "base/CLangData.h"
+#include "base/CLangPair.h"
 #include "base/CharServices.h"
+#include "base/LangIds.h"
 
 namespace {
 
-constexpr unsigned short kRussian = 1049;  // no alphabet loaded: the 7-bit rules serve it
+// This program never loads the language data: every id is served by the
+// 7-bit rules.
+constexpr unsigned short kRussian = 1049;
+constexpr unsigned short kEnglish = 1033;
+
+int Sign(int value) { return (value > 0) - (value < 0); }
 
 TEST(SevenBitRules, ClassifyOnlyAsciiWhateverTheLanguage) {
   struct {
@@ -125,6 +135,131 @@ TEST(SevenBitRules, CodePageConversionCopiesUnchanged) {
   EXPECT_STREQ(out, source);
   EXPECT_EQ(MStrAnsiToOem(nullptr, out, kRussian), out);
   EXPECT_STREQ(out, "");
+}
+
+TEST(SevenBitRules, WordOrdersWithoutAnAlphabet) {
+  struct {
+    const char* a;
+    const char* b;
+    int sortSign;
+  } const cases[] = {
+      {"abc", "abd", -1}, {"abd", "abc", 1}, {"ab", "ab", 0},  {"B", "a", -1},
+      {"\xE0", "a", 1},   {"ab", "abc", -1}, {nullptr, "", 0}, {"", "a", -1},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MStrCompareSort(c.a, c.b, kRussian), c.sortSign) << c.a << " / " << c.b;
+    // No order at all: the dictionary order calls every pair equal.
+    EXPECT_EQ(MStrCompareSortUpDown(c.a, c.b, kRussian), 0);
+  }
+  EXPECT_EQ(Sign(MStrCompareNSort("abX", "ABy", 2, kRussian)), 1);  // case-sensitive
+  EXPECT_EQ(MStrCompareNSort("abX", "aby", 2, kRussian), 0);
+  EXPECT_EQ(MStrCompareBaseNoCase("abc", "ABC", kRussian), 0);
+  EXPECT_EQ(MStrCompareBaseNNoCase("abX", "ABy", 2, kRussian), 0);
+}
+
+TEST(SevenBitRules, ClassesIndexesAndConversionsWithoutAnAlphabet) {
+  EXPECT_STREQ(GetVowels(), "aeiouyAEIOUY");
+  EXPECT_STREQ(GetConsonants(), "bcdfghjklmnpqrstvwxzBCDFGHJKLMNPQRSTVWXZ");
+  for (char ch : std::string(GetVowels())) {
+    EXPECT_EQ(IsVowel(ch), ch);
+    EXPECT_EQ(IsConsonant(ch), '\0');
+    EXPECT_EQ(IsMCharVowel(ch, kRussian), ch);
+  }
+  for (char ch : std::string(GetConsonants())) {
+    EXPECT_EQ(IsConsonant(ch), ch);
+    EXPECT_EQ(IsMCharConsonant(ch, kRussian), ch);
+  }
+  EXPECT_EQ(IsVowel('\0'), '\0');
+  EXPECT_EQ(IsConsonant('\0'), '\0');
+  EXPECT_EQ(IsVowel('\xE0'), '\0');
+
+  EXPECT_EQ(MCharToIndex('a', kRussian), -1);
+  EXPECT_EQ(IndexToMChar(0, kRussian), '\0');
+  EXPECT_EQ(MCharAnsiToOem('\x93', kRussian), '\x93');
+  EXPECT_EQ(MCharOemToAnsi('\xCD', kRussian), '\xCD');
+  char out[8];
+  EXPECT_EQ(MStrTransliterate("\xC6x", out, kRussian), out + 2);
+  EXPECT_STREQ(out, "\xC6x");
+  EXPECT_TRUE(IsMCharPunct('\xE0', kRussian));
+  EXPECT_TRUE(IsMCharPunct('-', kRussian));
+  EXPECT_FALSE(IsMCharPunct('7', kRussian));
+  EXPECT_FALSE(IsMCharPunct('q', kRussian));
+  struct {
+    const char* s;
+    int upper, lower;
+  } const strings[] = {{"ABC", 1, 0}, {"abc", 0, 1}, {"AbC", 0, 0},
+                       {"A1", 0, 0},  {"", 0, 0},    {nullptr, 0, 0}};
+  for (const auto& c : strings) {
+    EXPECT_EQ(IsMStrUpper(c.s, kRussian), c.upper) << (c.s ? c.s : "null");
+    EXPECT_EQ(IsMStrLower(c.s, kRussian), c.lower) << (c.s ? c.s : "null");
+  }
+}
+
+TEST(CodePagePunctuation, RecognisesTheCodesOfBothPages) {
+  struct {
+    int (*test)(char);
+    std::vector<int> codes;
+  } const cases[] = {
+      {IsMCharComma, {',', 130}},
+      {IsMCharDash, {30, '-', 150, 151, 173}},
+      {IsMCharApostrophe, {39, 96, 145, 146, 180}},
+      {IsMCharQmark, {34, 132, 147, 148, 171, 187}},
+      {IsMCharStop, {'!', '.', '?', 133}},
+  };
+  for (const auto& c : cases) {
+    for (int code = 0; code < 256; ++code) {
+      const bool expected = std::find(c.codes.begin(), c.codes.end(), code) != c.codes.end();
+      EXPECT_EQ(c.test(static_cast<char>(code)) != 0, expected) << code;
+    }
+  }
+}
+
+TEST(LanguageIdLists, CopyMembershipAndPairStrings) {
+  const unsigned short first[] = {0x419, 0x409, 0};
+  const unsigned short second[] = {0x407, 0};
+  unsigned short laid[6] = {9, 9, 9, 9, 9, 9};
+  unsigned short* next = CopyLangId(laid, first);
+  EXPECT_EQ(next, laid + 3);
+  EXPECT_EQ(CopyLangId(next, second), laid + 5);
+  const unsigned short expected[6] = {0x419, 0x409, 0, 0x407, 0, 9};
+  EXPECT_TRUE(std::equal(laid, laid + 6, expected));
+  EXPECT_EQ(CopyLangId(laid, nullptr), laid);
+
+  struct {
+    unsigned short id;
+    int member;
+  } const members[] = {{0x419, 1}, {0x409, 1}, {0x407, 0}, {0, 1}};
+  for (const auto& c : members) EXPECT_EQ(IsMemberLangId(first, c.id), c.member) << c.id;
+  EXPECT_EQ(IsMemberLangId(nullptr, 0x419), 0);
+
+  struct {
+    const char* pair;
+    const char* inverted;
+  } const pairs[] = {{"ruen", "enru"}, {"ruenXY", "enru"}, {"ru", "ru"}, {"rue", "rue"}, {"", ""}};
+  for (const auto& c : pairs) {
+    char text[8];
+    std::strcpy(text, c.pair);
+    EXPECT_EQ(InvertLanguages(text), text);
+    EXPECT_STREQ(text, c.inverted) << c.pair;
+  }
+  EXPECT_EQ(InvertLanguages(nullptr), nullptr);
+}
+
+TEST(EmptyLanguageData, NothingIsLoadedAndPairsRefuse) {
+  EXPECT_EQ(GetLangData()->GetFirst(), nullptr);
+  EXPECT_EQ(GetLangData()->GetNext(), nullptr);
+  EXPECT_EQ(GetLang(kRussian), nullptr);
+  EXPECT_EQ(LangIdToStr(kRussian), nullptr);
+  unsigned short ids[2] = {7, 7};
+  EXPECT_EQ(GetSupportLang(ids), 1);
+  EXPECT_EQ(ids[0], 0);
+  EXPECT_EQ(GetSupportLang(nullptr), 0);
+  CLangPair pair(kRussian, kEnglish);
+  EXPECT_EQ(pair.GetInLangId(), 0);
+  EXPECT_EQ(pair.GetInLang(), nullptr);
+  EXPECT_STREQ(pair.GetLangStr(nullptr), "");
+  pair.Invert();
+  EXPECT_STREQ(pair.GetLangStr(nullptr), "");
 }
 
 }  // namespace
