@@ -56,3 +56,45 @@ add_test(NAME wine_session_start COMMAND ${MORVEX_WINE_RUN} --prefix ${MORVEX_WI
 add_test(NAME wine_session_stop COMMAND ${MORVEX_WINE_RUN} --prefix ${MORVEX_WINEPREFIX} --session-stop)
 set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 180)
 set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session TIMEOUT 60)
+
+# morvex_com_server(<target> IDL <file.idl> DEF <file.def> SOURCES <files...>
+#                   [RGS <scripts...>] [LIBS <targets...>])
+#   A COM server DLL linked with the framework (morvex_com): the sources
+#   (the .rc among them embeds "1 TYPELIB" and the REGISTRY scripts), the
+#   IDL through widl, undecorated exports from the .def; the .rc is rebuilt
+#   when a script in RGS changes. For the tests it adds the fixture
+#   <target>_registered: regsvr32 registers the DLL in the test prefix before
+#   the tests that require it and unregisters it after them, each step failing
+#   on a non-zero exit code. A test requires it with
+#     set_property(TEST <test> APPEND PROPERTY FIXTURES_REQUIRED <target>_registered)
+function(morvex_com_server target)
+  cmake_parse_arguments(S "" "IDL;DEF" "SOURCES;RGS;LIBS" ${ARGN})
+  add_library(${target} SHARED ${S_SOURCES} ${S_DEF})
+  set_target_properties(${target} PROPERTIES PREFIX "")
+  target_link_libraries(${target} PRIVATE morvex_options morvex_com ${S_LIBS})
+  target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  morvex_idl(${target} ${S_IDL})
+  foreach(src IN LISTS S_SOURCES)
+    if(src MATCHES "\\.rc$")
+      foreach(rgs IN LISTS S_RGS)
+        get_filename_component(rgs_abs ${rgs} ABSOLUTE)
+        set_property(SOURCE ${src} APPEND PROPERTY OBJECT_DEPENDS ${rgs_abs})
+      endforeach()
+    endif()
+  endforeach()
+
+  foreach(step register unregister)
+    set(flags /s)
+    if(step STREQUAL "unregister")
+      set(flags /u /s)
+    endif()
+    add_test(NAME ${target}_${step}
+      COMMAND ${MORVEX_WINE_RUN} --prefix ${MORVEX_WINEPREFIX} regsvr32 ${flags}
+              $<TARGET_FILE_NAME:${target}>
+      WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>)
+    set_tests_properties(${target}_${step} PROPERTIES TIMEOUT ${MORVEX_WINE_TEST_TIMEOUT}
+      LABELS wine FIXTURES_REQUIRED wine_session)
+  endforeach()
+  set_tests_properties(${target}_register PROPERTIES FIXTURES_SETUP ${target}_registered)
+  set_tests_properties(${target}_unregister PROPERTIES FIXTURES_CLEANUP ${target}_registered)
+endfunction()

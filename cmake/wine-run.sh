@@ -15,7 +15,8 @@ set -u
 die() { echo "wine-run: $*" >&2; exit 125; }
 
 [ "${1:-}" = "--prefix" ] && [ -n "${2:-}" ] || die "usage: wine-run.sh --prefix DIR (PROGRAM [ARGS]|--session-start|--session-stop)"
-prefix=$2
+# wineserver insists on an absolute prefix.
+prefix=$(realpath -m -- "$2")
 shift 2
 
 export WINEPREFIX=$prefix

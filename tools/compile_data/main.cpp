@@ -1,6 +1,7 @@
-// morvex_compile_data DIR: compiles DIR/Lang.txt into DIR/Lang.dat with the
-// library's own loader, and checks that the compiled file reads back with the
-// same languages. Run by the build (tools/compile_data/CMakeLists.txt).
+// morvex_compile_data DIR: compiles DIR/Lang.txt into DIR/Lang.dat and the
+// grammar tables DIR/GramId.txt, DIR/GramVal.txt into their .dat files with
+// the libraries' own loaders, and checks that the compiled files read back.
+// Run by the build (tools/compile_data/CMakeLists.txt).
 //
 // Exit codes: 0 done, 1 the data could not be compiled, 2 wrong usage.
 
@@ -9,6 +10,7 @@
 
 #include "base/CLangData.h"
 #include "base/MCFile.h"
+#include "grammar/GrammarTables.h"
 
 namespace {
 
@@ -42,6 +44,35 @@ bool CompileLangData(const std::string& dir) {
   return true;
 }
 
+// The grammar tables compile themselves when only their sources are there.
+bool CompileGrammar(const std::string& dir) {
+  const char* const compiledNames[] = {"GramId.dat", "GramVal.dat"};
+  for (const char* name : compiledNames) MCFile::Remove((dir + "/" + name).c_str());
+  const std::string prefix = dir + "/";
+  if (!OpenGrammar(prefix.c_str())) {
+    std::fprintf(stderr, "morvex_compile_data: the grammar tables in %s do not open\n",
+                 dir.c_str());
+    return false;
+  }
+  CloseGrammar();
+  MCFile probe;
+  for (const char* name : compiledNames) {
+    const std::string compiled = prefix + name;
+    if (!probe.IsFileExist(compiled.c_str())) {
+      std::fprintf(stderr, "morvex_compile_data: %s was not written\n", compiled.c_str());
+      return false;
+    }
+  }
+  // Reopen from the compiled files alone.
+  if (!OpenGrammar(prefix.c_str())) {
+    std::fprintf(stderr, "morvex_compile_data: the compiled grammar tables do not read back\n");
+    return false;
+  }
+  CloseGrammar();
+  std::printf("%sGramId.dat, GramVal.dat: compiled\n", prefix.c_str());
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,5 +80,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: morvex_compile_data DATA_DIR\n");
     return 2;
   }
-  return CompileLangData(argv[1]) ? 0 : 1;
+  return CompileLangData(argv[1]) && CompileGrammar(argv[1]) ? 0 : 1;
 }

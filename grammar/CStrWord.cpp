@@ -1,0 +1,5 @@
+#include "grammar/CStrWord.h"
+
+CStrWord::CStrWord() = default;
+
+CStrWord::~CStrWord() = default;
