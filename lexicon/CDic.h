@@ -1,0 +1,130 @@
+// CDic: one open dictionary file. It opens or creates the file, keeps its
+// header in memory, loads the word index (CDicIndex), holds the current
+// article and answers property requests through MD_PROP. The engine's entry
+// points hand out a CDic's address as the dictionary handle; the
+// base-dictionary queues own CDic objects too.
+//
+// Every operation returns 1 for success and 0 for failure. A CDic is used by
+// one thread at a time.
+//
+// Where the members are defined:
+//   CDic.cpp         lifecycle, opening modes, properties
+//   CDicArticle.cpp  the current article and its record
+//   CDicSearch.cpp   the searches
+#pragma once
+
+#include <stdint.h>
+
+#include "base/MCFile.h"
+#include "base/MCObject.h"
+#include "base/MCString.h"
+#include "lexicon/CDicHeader.h"
+#include "lexicon/CDicIndex.h"
+#include "lexicon/LexiconExport.h"
+#include "lexicon/MdProp.h"
+
+class CDicEntry;
+
+// The language of the dictionary that was loaded fully or whose properties
+// were set last; every CDic constructor resets it to 0. Kept for the
+// engine's callers: each dictionary orders and searches its words in its own
+// input language, never in this one.
+extern "C" MLEX_API uint16_t SortLanguage;
+
+class MLEX_API CDic : public MCObject {
+ public:
+  // Flags of Load.
+  enum LoadFlag : unsigned {
+    kLoadWritable = 0x1,    // open for reading and writing, exclusively
+    kLoadHeaderOnly = 0x2,  // read the header and nothing else
+  };
+  enum : int32_t { kNoRecord = -1 };  // the record offset without a record
+
+  // Closed, with an empty index and no current article.
+  CDic();
+  // Closes the file and frees the index and the current article.
+  ~CDic() override;
+  CDic(const CDic&) = delete;
+  CDic& operator=(const CDic&) = delete;
+
+  // --- Lifecycle.
+  // Opens an existing dictionary. A dictionary that is already open keeps
+  // its file, flags and index and succeeds at once. Fails, leaving the
+  // object closed and its header as it was, for a null or empty path, a file
+  // that cannot be opened, a header shorter than 169 bytes, and (unless
+  // header-only) an index that does not lie within the file.
+  int Load(const char* path, unsigned flags);
+  // Makes a new, empty dictionary file (an existing one is replaced) holding
+  // a fresh header alone, and leaves it open for writing.
+  int Create(const char* path);
+  // Closes the file and forgets the index and the current article; the
+  // header keeps its values.
+  void Close();
+
+  // --- Properties.
+  // Fills the members whose MD_PROP flag is set; 0 for a null record.
+  int GetDicProperty(MD_PROP* prop) const;
+  // Sets the members whose flag is set and, when the dictionary is open,
+  // writes the header back to the file. The header in memory changes only
+  // when that write succeeded (0 otherwise). A dictionary whose file cannot
+  // be opened again afterwards is closed, and the result is 0. A change of
+  // the type of a dictionary that has an index is refused: its index and
+  // records would be read in another layout. 0 for a null record.
+  int SetDicProperty(const MD_PROP* prop);
+  // The ids of every loaded language and a 0 (see base/LangIds.h).
+  int GetSupportLang(unsigned short* ids) const;
+
+  int IsOpen() const { return open_; }
+  unsigned GetLoadFlags() const { return loadFlags_; }
+  const CDicHeader& GetHeader() const { return header_; }
+  // Types 5 and 6 hold words only: no article records.
+  int IsWordList() const;
+  CDicIndex& GetIndex() { return index_; }
+  const CDicIndex& GetIndex() const { return index_; }
+
+  // --- The current article.
+  // The current article, owned by the dictionary and replaced by every
+  // search; null when there is none.
+  CDicEntry* GetEntry() const { return entry_; }
+  // Reads the record at the current record offset into the current article
+  // unless it was read already. 1 when the article holds its whole record;
+  // 0 without a current article, without a record offset, or for a record
+  // that ends before its layout does (what was read stays in the article).
+  int LoadEntry();
+  int32_t GetRecordOffset() const { return recordOffset_; }
+
+  // --- Searches through the word index, which keeps the stored search mode
+  // (flags and kinds: lexicon/CDicIndex.h). Each replaces the current
+  // article; a word found becomes its head word (exact and near searches,
+  // Next and Prev) and, unless only the word is asked for (kMDFindWordOnly,
+  // for Next and Prev in the stored mode) or the dictionary is a word list,
+  // its record is read. 1 when the word was found and its record, when read,
+  // was whole; 0 otherwise. outWord (may be null) is set as the index sets
+  // it. The vulgar-word filter needs article texts and is not applied yet.
+  int Find(int32_t flags, const char* word, const char** outWord);
+  int Next(const char** outWord);
+  int Prev(const char** outWord);
+
+ private:
+  // Replaces the current article by a new empty one of the dictionary's type
+  // (an article made but never read is kept), and forgets the record offset.
+  // Word lists get no article. 0 when no article could be made.
+  int ResetEntry();
+  void DeleteEntry();
+  int Step(bool forward, const char** outWord);
+  // The word found has its article at offset: it becomes the current record
+  // and, when `read`, is read. Word lists have none.
+  int TakeRecord(int32_t offset, bool read);
+  // Tells the index what the header says about it.
+  void ApplyHeaderToIndex();
+
+  MCFile file_;
+  int open_;
+  unsigned loadFlags_;
+  CDicHeader header_;
+  CDicIndex index_;
+  CDicEntry* entry_;
+  MCString entryText_;    // the current article as last merged into text
+  int32_t recordOffset_;  // of the current article, or kNoRecord
+  MD_PROGRESS_PROC progress_;
+};

@@ -1,0 +1,41 @@
+// The searches of a dictionary: the word index finds the word, and the
+// record at its offset becomes the current article.
+#include "lexicon/CDic.h"
+#include "lexicon/CEntry.h"
+
+namespace {
+
+// Exact and near searches name the article's head word; flexion and prefix
+// searches do not. Without a kind, the word-only flag means exact.
+bool NamesHeadWord(int32_t flags) {
+  if (flags & (kMDFindExact | kMDFindNear)) return true;
+  return (flags & (kMDFindFlexion | kMDFindPrefix)) == 0 && (flags & kMDFindWordOnly) != 0;
+}
+
+}  // namespace
+
+int CDic::Find(int32_t flags, const char* word, const char** outWord) {
+  if (!ResetEntry()) return 0;
+  const int32_t offset = index_.Find(flags, word, outWord, nullptr);
+  if (offset == CDicIndex::kNotFound) return 0;
+  if (entry_ != nullptr && NamesHeadWord(flags)) entry_->SetInWord(index_.GetCurrentWord());
+  return TakeRecord(offset, (flags & kMDFindWordOnly) == 0);
+}
+
+int CDic::Next(const char** outWord) { return Step(true, outWord); }
+
+int CDic::Prev(const char** outWord) { return Step(false, outWord); }
+
+int CDic::Step(bool forward, const char** outWord) {
+  if (!ResetEntry()) return 0;
+  const int32_t offset = forward ? index_.Next(outWord, nullptr) : index_.Prev(outWord, nullptr);
+  if (offset == CDicIndex::kNotFound) return 0;
+  if (entry_ != nullptr) entry_->SetInWord(index_.GetCurrentWord());
+  return TakeRecord(offset, (index_.GetSearchMode() & kMDFindWordOnly) == 0);
+}
+
+int CDic::TakeRecord(int32_t offset, bool read) {
+  if (IsWordList()) return 1;
+  recordOffset_ = offset;
+  return read ? LoadEntry() : 1;
+}
