@@ -1,0 +1,28 @@
+// The dictionary (display) form of the article tree nodes, behind
+// MergeString with kMDFindDictForm (lexicon/ArticleSyntax.h). Internal to
+// the article syntax.
+#pragma once
+
+#include "base/MCString.h"
+
+class CDicEntry;
+class CEntry;
+class CMeaning;
+class CSynonym;
+class CSynonymGroup;
+class CWordComb;
+
+namespace article_dict_form {
+
+MCString OfDicEntry(const CDicEntry& entry);
+MCString OfEntry(const CEntry& entry);
+MCString OfMeaning(const CMeaning& meaning);
+MCString OfGroup(const CSynonymGroup& group);
+MCString OfSynonym(const CSynonym& synonym);
+MCString OfWordComb(const CWordComb& wordComb);
+
+// The head word as it is shown: word lists of reversed words (types 2
+// and 3) store it reversed.
+MCString ShownHeadWord(const CDicEntry& entry);
+
+}  // namespace article_dict_form
