@@ -34,29 +34,10 @@ const char* DecodePerson(CGramInfo& gram, const char* marker, const unsigned cha
   return Chars(last);
 }
 
-// Case letters OR their bits into Case, after a ':' into Case2.
-const char* DecodeCase(CGramInfo& gram, const char* marker, const unsigned char* ends) {
-  const unsigned char* last = LastBefore(Bytes(marker), ends);
-  bool second = false;
-  for (const unsigned char* p = Bytes(marker) + 1; p <= last; ++p) {
-    if (*p == ':') {
-      second = true;
-      continue;
-    }
-    const int bit = CaseBitOfLetter(*p);
-    if (bit == 0) continue;
-    if (second) {
-      gram.SetCase2(static_cast<unsigned char>(gram.GetCase2() | bit));
-    } else {
-      gram.SetCase(static_cast<unsigned char>(gram.GetCase() | bit));
-    }
-  }
-  return Chars(last);
-}
-
-// Each case letter sets Control to its bit (the last one counts), after a
-// ':' Control2.
-const char* DecodeControl(CGramInfo& gram, const char* marker, const unsigned char* ends) {
+// Calls take(bit, second) for each case letter of the section, second
+// being true after a ':'; returns the section's last character.
+template <typename Take>
+const char* ScanCaseLetters(const char* marker, const unsigned char* ends, Take take) {
   const unsigned char* last = LastBefore(Bytes(marker), ends);
   bool second = false;
   for (const unsigned char* p = Bytes(marker) + 1; p <= last; ++p) {
@@ -65,14 +46,32 @@ const char* DecodeControl(CGramInfo& gram, const char* marker, const unsigned ch
       continue;
     }
     const unsigned char bit = static_cast<unsigned char>(CaseBitOfLetter(*p));
-    if (bit == 0) continue;
+    if (bit != 0) take(bit, second);
+  }
+  return Chars(last);
+}
+
+// Case letters OR their bits into Case, after a ':' into Case2.
+const char* DecodeCase(CGramInfo& gram, const char* marker, const unsigned char* ends) {
+  return ScanCaseLetters(marker, ends, [&gram](unsigned char bit, bool second) {
+    if (second) {
+      gram.SetCase2(static_cast<unsigned char>(gram.GetCase2() | bit));
+    } else {
+      gram.SetCase(static_cast<unsigned char>(gram.GetCase() | bit));
+    }
+  });
+}
+
+// Each case letter sets Control to its bit (the last one counts), after a
+// ':' Control2.
+const char* DecodeControl(CGramInfo& gram, const char* marker, const unsigned char* ends) {
+  return ScanCaseLetters(marker, ends, [&gram](unsigned char bit, bool second) {
     if (second) {
       gram.SetControl2(bit);
     } else {
       gram.SetControl(bit);
     }
-  }
-  return Chars(last);
+  });
 }
 
 // The paradigm section replaces the whole paradigm. A name longer than the
