@@ -1,0 +1,235 @@
+// PrefStore as registered and as script clients see it: both ProgID forms
+// of each class, the class keys, the type library (its LIBID and help
+// string, the interfaces' members in slot order), late-bound calls through
+// IDispatch, and the options object's empty event point.
+#include "com/Automation.h"
+
+#include <ocidl.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "com/testing/TypeLibCheck.h"
+#include "prefstore_client.h"
+
+namespace com = morvex::com;
+
+namespace {
+
+using AutomationTest = PrefStoreTest;
+
+std::string ReadClassesString(const std::string& path, const char* name = nullptr) {
+  char data[512] = {};
+  DWORD size = sizeof data - 1;
+  if (RegGetValueA(HKEY_CLASSES_ROOT, path.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size) !=
+      ERROR_SUCCESS)
+    return "<none>";
+  return data;
+}
+
+bool ClassesKeyExists(const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
+}
+
+std::string GuidText(REFGUID guid) {
+  wchar_t text[64] = {};
+  StringFromGUID2(guid, text, 64);
+  return std::string(text, text + wcslen(text));
+}
+
+TEST_F(AutomationTest, EachClassIsRegisteredUnderBothProgIds) {
+  struct Class {
+    const char* name;
+    const CLSID* clsid;
+  };
+  const Class classes[] = {{"VelMorvexOpt", &CLSID_VelMorvexOpt},
+                           {"VelHotKey", &CLSID_VelHotKey},
+                           {"VelHotKeyColl", &CLSID_VelHotKeyColl}};
+  for (const Class& c : classes) {
+    SCOPED_TRACE(c.name);
+    std::string independent = std::string("PrefStore.") + c.name;
+    std::string versioned = independent + ".1";
+    for (const std::string& progId : {independent, versioned}) {
+      CLSID clsid;
+      std::wstring wide(progId.begin(), progId.end());
+      ASSERT_EQ(Hr{CLSIDFromProgID(wide.c_str(), &clsid)}, Hr{S_OK}) << progId;
+      EXPECT_TRUE(IsEqualCLSID(clsid, *c.clsid)) << progId;
+    }
+    std::string key = "CLSID\\" + GuidText(*c.clsid);
+    EXPECT_EQ(ReadClassesString(key), std::string(c.name) + " Class");
+    EXPECT_EQ(ReadClassesString(key + "\\ProgID"), versioned);
+    EXPECT_EQ(ReadClassesString(key + "\\VersionIndependentProgID"), independent);
+    EXPECT_EQ(ReadClassesString(key + "\\InprocServer32", "ThreadingModel"), "Apartment");
+    EXPECT_TRUE(ClassesKeyExists(key + "\\Programmable"));
+    EXPECT_EQ(ReadClassesString(independent + "\\CurVer"), versioned);
+  }
+}
+
+TEST_F(AutomationTest, TypeLibraryCarriesItsLibidAndHelpString) {
+  EXPECT_TRUE(com::testing::EmbeddedLibidIs(L"PrefStore.dll", LIBID_PREFSTORELib));
+  EXPECT_TRUE(com::testing::RegisteredLibidIs(LIBID_PREFSTORELib, 1, 0));
+  com::Ptr<ITypeLib> library;
+  ASSERT_EQ(Hr{LoadRegTypeLib(LIBID_PREFSTORELib, 1, 0, LOCALE_NEUTRAL, library.Put())}, Hr{S_OK});
+  com::Bstr name, help;
+  ASSERT_EQ(Hr{library->GetDocumentation(-1, name.Put(), help.Put(), nullptr, nullptr)}, Hr{S_OK});
+  EXPECT_STREQ(name.Text(), L"PREFSTORELib");
+  EXPECT_STREQ(help.Text(), L"PrefStore 1.0 Type Library");
+}
+
+// The members of a dual interface in vtable order, as the type library
+// describes them ("get X" and "put X" for properties).
+std::vector<std::wstring> MembersInSlotOrder(REFIID iid) {
+  com::Ptr<ITypeLib> library;
+  com::Ptr<ITypeInfo> info;
+  if (FAILED(LoadRegTypeLib(LIBID_PREFSTORELib, 1, 0, LOCALE_NEUTRAL, library.Put())) ||
+      FAILED(library->GetTypeInfoOfGuid(iid, info.Put())))
+    return {};
+  // A dual interface's description is its dispinterface; its vtable half is
+  // the referenced type -1.
+  HREFTYPE vtableRef = 0;
+  com::Ptr<ITypeInfo> vtable;
+  if (SUCCEEDED(info->GetRefTypeOfImplType(-1, &vtableRef)) &&
+      SUCCEEDED(info->GetRefTypeInfo(vtableRef, vtable.Put())))
+    info = vtable;
+  TYPEATTR* attributes = nullptr;
+  if (FAILED(info->GetTypeAttr(&attributes))) return {};
+  std::vector<std::pair<SHORT, std::wstring>> members;
+  for (UINT i = 0; i < attributes->cFuncs; ++i) {
+    FUNCDESC* function = nullptr;
+    if (FAILED(info->GetFuncDesc(i, &function))) continue;
+    com::Bstr name;
+    info->GetDocumentation(function->memid, name.Put(), nullptr, nullptr, nullptr);
+    std::wstring prefix = function->invkind == INVOKE_PROPERTYGET   ? L"get "
+                          : function->invkind == INVOKE_PROPERTYPUT ? L"put "
+                                                                    : L"";
+    members.emplace_back(function->oVft, prefix + name.Text());
+    info->ReleaseFuncDesc(function);
+  }
+  info->ReleaseTypeAttr(attributes);
+  std::sort(members.begin(), members.end());
+  std::vector<std::wstring> names;
+  for (auto& member : members) names.push_back(member.second);
+  return names;
+}
+
+TEST_F(AutomationTest, InterfaceMembersAreInTheirSlotOrder) {
+  std::vector<std::wstring> options;
+  for (const wchar_t* property : {L"Maximized", L"ClipAutotrans", L"TextAutotrans", L"Left", L"Top",
+                                  L"Right", L"Bottom", L"LangID", L"Font", L"CommandID"}) {
+    options.push_back(std::wstring(L"get ") + property);
+    options.push_back(std::wstring(L"put ") + property);
+  }
+  options.insert(options.end(), {L"Read", L"Write", L"GetHkeyColl"});
+  for (const wchar_t* property :
+       {L"ColorFore", L"ColorBack", L"ColorShadow", L"ColorText", L"Animation"}) {
+    options.push_back(std::wstring(L"get ") + property);
+    options.push_back(std::wstring(L"put ") + property);
+  }
+  options.insert(options.end(), {L"GetLastDictInfo", L"PutLastDictInfo", L"get MouseKey",
+                                 L"put MouseKey", L"get MouseModifier", L"put MouseModifier"});
+  EXPECT_EQ(MembersInSlotOrder(IID_IVelMorvexOpt), options);
+  EXPECT_EQ(MembersInSlotOrder(IID_IVelHotKey),
+            (std::vector<std::wstring>{L"get CmdID", L"put CmdID", L"get Modifiers",
+                                       L"put Modifiers", L"get VirtKey", L"put VirtKey"}));
+  EXPECT_EQ(
+      MembersInSlotOrder(IID_IVelHotKeyColl),
+      (std::vector<std::wstring>{L"get Count", L"Add", L"Remove", L"get Item", L"get _NewEnum"}));
+}
+
+// A member called by name, as a script client calls it.
+struct LateCall {
+  com::Ptr<IDispatch> object;
+
+  DISPID Id(const wchar_t* name) const {
+    DISPID id = DISPID_UNKNOWN;
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    return id;
+  }
+
+  // `arguments` in declared order.
+  HRESULT Invoke(DISPID id, WORD flags, std::vector<com::Variant> arguments, VARIANT* result,
+                 EXCEPINFO* exception = nullptr) const {
+    std::vector<VARIANT> reversed;
+    for (auto it = arguments.rbegin(); it != arguments.rend(); ++it) reversed.push_back(it->Get());
+    DISPID put = DISPID_PROPERTYPUT;
+    DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    if (flags == DISPATCH_PROPERTYPUT) {
+      params.rgdispidNamedArgs = &put;
+      params.cNamedArgs = 1;
+    }
+    UINT argumentError = 0;
+    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, exception,
+                          &argumentError);
+  }
+};
+
+TEST_F(AutomationTest, MembersAnswerByNameThroughIDispatch) {
+  com::Ptr<IVelMorvexOpt> options = MakeOptions();
+  ASSERT_TRUE(options);
+  LateCall call{com::Ptr<IDispatch>(options.Get())};
+  EXPECT_EQ(call.Id(L"LangID"), 8);
+  EXPECT_EQ(call.Id(L"GetHkeyColl"), 13);
+  EXPECT_EQ(call.Id(L"MouseModifier"), 22);
+
+  ASSERT_EQ(Hr{call.Invoke(8, DISPATCH_PROPERTYPUT, {com::Variant(1049L)}, nullptr)}, Hr{S_OK});
+  com::Variant langId;
+  ASSERT_EQ(Hr{call.Invoke(8, DISPATCH_PROPERTYGET, {}, langId.Put())}, Hr{S_OK});
+  EXPECT_EQ(langId.Type(), VT_I4);
+  EXPECT_EQ(langId.Get().lVal, 1049);
+
+  EXPECT_EQ(Hr{call.Invoke(call.Id(L"Read"), DISPATCH_METHOD, {}, nullptr)}, Hr{S_OK});
+
+  com::Variant collection;
+  ASSERT_EQ(Hr{call.Invoke(13, DISPATCH_METHOD, {}, collection.Put())}, Hr{S_OK});
+  ASSERT_EQ(collection.Type(), VT_DISPATCH);
+  LateCall hotKeys{com::Ptr<IDispatch>(collection.Get().pdispVal)};
+  com::Variant count;
+  ASSERT_EQ(Hr{hotKeys.Invoke(hotKeys.Id(L"Count"), DISPATCH_PROPERTYGET, {}, count.Put())},
+            Hr{S_OK});
+  EXPECT_EQ(count.Get().lVal, 3);
+
+  // The default member: Item(2).
+  com::Variant second;
+  ASSERT_EQ(
+      Hr{hotKeys.Invoke(DISPID_VALUE, DISPATCH_PROPERTYGET, {com::Variant(2L)}, second.Put())},
+      Hr{S_OK});
+  ASSERT_EQ(second.Type(), VT_DISPATCH);
+  LateCall hotKey{com::Ptr<IDispatch>(second.Get().pdispVal)};
+  com::Variant virtKey;
+  ASSERT_EQ(Hr{hotKey.Invoke(hotKey.Id(L"VirtKey"), DISPATCH_PROPERTYGET, {}, virtKey.Put())},
+            Hr{S_OK});
+  EXPECT_EQ(virtKey.Get().lVal, 'X');
+
+  // A refused position reaches a late-bound caller as an exception carrying it.
+  com::Variant none;
+  EXCEPINFO exception = {};
+  EXPECT_EQ(Hr{hotKeys.Invoke(DISPID_VALUE, DISPATCH_PROPERTYGET, {com::Variant(0L)}, none.Put(),
+                              &exception)},
+            Hr{DISP_E_EXCEPTION});
+  EXPECT_EQ(Hr{exception.scode}, Hr{E_INVALIDARG});
+  SysFreeString(exception.bstrSource);
+  SysFreeString(exception.bstrDescription);
+  SysFreeString(exception.bstrHelpFile);
+}
+
+TEST_F(AutomationTest, OptionsObjectOffersItsEmptyEventPoint) {
+  com::Ptr<IVelMorvexOpt> options = MakeOptions();
+  ASSERT_TRUE(options);
+  com::Ptr<IConnectionPointContainer> container;
+  ASSERT_EQ(Hr{options.As(&container)}, Hr{S_OK});
+  com::Ptr<IConnectionPoint> point;
+  ASSERT_EQ(Hr{container->FindConnectionPoint(DIID__IVelMorvexOptEvents, point.Put())}, Hr{S_OK});
+  IID iid = {};
+  EXPECT_EQ(Hr{point->GetConnectionInterface(&iid)}, Hr{S_OK});
+  EXPECT_TRUE(IsEqualIID(iid, DIID__IVelMorvexOptEvents));
+}
+
+}  // namespace
