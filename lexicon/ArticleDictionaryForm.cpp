@@ -122,9 +122,11 @@ MCString OfEntry(const CEntry& entry) {
   return text;
 }
 
+bool StoresReversedWords(uint8_t type) { return type == 2 || type == 3; }
+
 MCString ShownHeadWord(const CDicEntry& entry) {
   MCString word = entry.GetInWord();
-  if (entry.GetType() == 2 || entry.GetType() == 3) word.MakeReverse();
+  if (StoresReversedWords(entry.GetType())) word.MakeReverse();
   return word;
 }
 

@@ -21,9 +21,6 @@ MCString Bracketed(char opener, const MCString& inside, char closer) {
   return text;
 }
 
-// The type-5 word list has no article text.
-constexpr uint8_t kWordListType = 5;
-
 MCString PlainWordComb(const CWordComb& wordComb) {
   MCString text;
   const uint8_t attrType = wordComb.GetAttrType();
@@ -151,7 +148,7 @@ MCString MergeString(const CEntry& entry, int32_t flags) {
 MCString MergeString(const CDicEntry& entry, int32_t flags) {
   if (WantsDictForm(flags)) return article_dict_form::OfDicEntry(entry);
   MCString text = article_dict_form::ShownHeadWord(entry);
-  if (entry.GetType() != kWordListType) {
+  if (entry.GetType() != article_dict_form::kHeadWordOnlyType) {
     text += "*";
     text += PlainEntry(entry);
   }

@@ -1,6 +1,7 @@
 // The plain form of an article cut into its tree (lexicon/ArticleSyntax.h).
 #include <stdint.h>
 
+#include "lexicon/ArticleDictionaryForm.h"
 #include "lexicon/ArticleSyntax.h"
 #include "lexicon/CEntry.h"
 #include "lexicon/CMeaning.h"
@@ -282,4 +283,13 @@ void SplitString(CEntry& entry, const MCString& text) {
         CMeaning* meaning = entry.AddNewMeaning();
         if (meaning != nullptr) SplitString(*meaning, piece, entry.GetSyn());
       });
+}
+
+void SplitArticle(CDicEntry& entry, const MCString& text) {
+  const uint8_t type = entry.GetType();
+  const int star = type == article_dict_form::kHeadWordOnlyType ? -1 : text.Find('*');
+  MCString word = Trimmed(star < 0 ? text : text.Left(star));
+  if (article_dict_form::StoresReversedWords(type)) word.MakeReverse();
+  entry.SetInWord(word);
+  SplitString(static_cast<CEntry&>(entry), star < 0 ? MCString() : text.Mid(star + 1));
 }

@@ -32,6 +32,11 @@ MLEX_API void SplitString(CMeaning& meaning, const MCString& text, char defaultS
 MLEX_API void SplitString(CSynonymGroup& group, const MCString& text);
 MLEX_API void SplitString(CSynonym& synonym, const MCString& text);
 MLEX_API void SplitString(CWordComb& wordComb, const MCString& text);
+// A whole article, the head word, "*" and the entry's text: the inverse of
+// MergeString(const CDicEntry&, 0). The head word runs to the first "*" (in
+// type 5 it is the whole text; a text without "*" is a head word with an
+// empty entry) and is stored reversed in types 2 and 3.
+MLEX_API void SplitArticle(CDicEntry& entry, const MCString& text);
 
 // --- The tree as text: the dictionary form when `flags` holds
 // kMDFindDictForm, else the plain form.

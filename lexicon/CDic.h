@@ -11,6 +11,7 @@
 //   CDic.cpp         lifecycle, opening modes, properties
 //   CDicArticle.cpp  the current article and its record
 //   CDicSearch.cpp   the searches
+//   CDicEdit.cpp     editing by rewriting the file
 #pragma once
 
 #include <stdint.h>
@@ -24,6 +25,11 @@
 #include "lexicon/MdProp.h"
 
 class CDicEntry;
+class ReplacementFile;
+namespace dicedit {
+struct DicEditRequest;
+}
+class CEntry;
 
 // The language of the dictionary that was loaded fully or whose properties
 // were set last; every CDic constructor resets it to 0. Kept for the
@@ -92,6 +98,11 @@ class MLEX_API CDic : public MCObject {
   // that ends before its layout does (what was read stays in the article).
   int LoadEntry();
   int32_t GetRecordOffset() const { return recordOffset_; }
+  // The current article as text, as far as it was read: with
+  // kMDFindDictForm in `flags` the dictionary form with its head word, else
+  // the plain entry text without it. The text stays in the dictionary until
+  // the next call; null without a current article (word lists).
+  const char* GetEntryText(int32_t flags);
 
   // --- Searches through the word index, which keeps the stored search mode
   // (flags and kinds: lexicon/CDicIndex.h). Each replaces the current
@@ -100,10 +111,36 @@ class MLEX_API CDic : public MCObject {
   // for Next and Prev in the stored mode) or the dictionary is a word list,
   // its record is read. 1 when the word was found and its record, when read,
   // was whole; 0 otherwise. outWord (may be null) is set as the index sets
-  // it. The vulgar-word filter needs article texts and is not applied yet.
+  // it. The no-vulgar filter looks at each candidate's text in the form the
+  // flags (for Next and Prev the stored mode) choose, as GetEntryText gives it.
   int Find(int32_t flags, const char* word, const char** outWord);
   int Next(const char** outWord);
   int Prev(const char** outWord);
+
+  // --- Editing (CDicEdit.cpp), on a dictionary opened writable and whole.
+  // Each request writes the complete new file beside the old one and puts
+  // it in its place in one step; only then do the index and header in memory
+  // become the new ones. On failure (0) the dictionary reads exactly as
+  // before, on disk and here. Lists are NUL-terminated texts ending with an
+  // empty one; articles are in the plain article syntax.
+  //
+  // Words are matched byte for byte; a new word has 1 to 255 bytes. Adding
+  // skips a word already present (also a repeat within one list); an article
+  // list holds one text per word (word lists, types 5 and 6, take none); a
+  // null article is an empty one. An edit fails when its old word is absent
+  // or its new word is another present one. Deleting skips absent words.
+  // Types 2 and 3 take their head words reversed, as their index keeps them. A
+  // request that changes no word writes nothing and succeeds. Refused too: a
+  // dictionary of a type without records that is no word list (a new one
+  // before its type is set), a record offset outside the records, an article
+  // that does not fit a record, a file that would pass the 3-byte offsets.
+  // When the new file is in place but cannot be opened again, the result is
+  // 0 and the dictionary is closed.
+  int AddWord(const char* word, const char* article);
+  int AddWords(const char* words, const char* articles);
+  int EditWord(const char* oldWord, const char* newWord, const char* article);
+  int DeleteWord(const char* word);
+  int DeleteWords(const char* words);
 
  private:
   // Replaces the current article by a new empty one of the dictionary's type
@@ -115,8 +152,34 @@ class MLEX_API CDic : public MCObject {
   // The word found has its article at offset: it becomes the current record
   // and, when `read`, is read. Word lists have none.
   int TakeRecord(int32_t offset, bool read);
+  // Reads the record at `offset` into `entry`, within the room the record
+  // has before the index or the end of the file; 1 when it was whole.
+  int ReadRecordAt(int32_t offset, CEntry& entry);
+
+  // The article texts the index's no-vulgar filter looks at: each candidate
+  // record read into an article of its own and merged (CDicArticle.cpp).
+  class RecordArticles : public CDicArticleSource {
+   public:
+    explicit RecordArticles(CDic& dic) : dic_(dic) {}
+    const char* GetArticleText(int32_t offset, const char* word, int32_t flags) override;
+
+   private:
+    CDic& dic_;
+    MCString text_;
+  };
+
   // Tells the index what the header says about it.
   void ApplyHeaderToIndex();
+
+  // --- Editing (CDicEdit.cpp).
+  // Plans the request against the listed words and, when it changes any,
+  // rewrites the file and takes the new index and header.
+  int Edit(const dicedit::DicEditRequest& request);
+  // Puts the rewritten file in place of the open one and reopens it; on
+  // failure the old file is reopened (the object is closed when even that
+  // fails).
+  int ReplaceFile(ReplacementFile& rewritten);
+  // --- (end of editing)
 
   MCFile file_;
   int open_;

@@ -16,7 +16,8 @@ bool NamesHeadWord(int32_t flags) {
 
 int CDic::Find(int32_t flags, const char* word, const char** outWord) {
   if (!ResetEntry()) return 0;
-  const int32_t offset = index_.Find(flags, word, outWord, nullptr);
+  RecordArticles articles(*this);
+  const int32_t offset = index_.Find(flags, word, outWord, &articles);
   if (offset == CDicIndex::kNotFound) return 0;
   if (entry_ != nullptr && NamesHeadWord(flags)) entry_->SetInWord(index_.GetCurrentWord());
   return TakeRecord(offset, (flags & kMDFindWordOnly) == 0);
@@ -28,7 +29,9 @@ int CDic::Prev(const char** outWord) { return Step(false, outWord); }
 
 int CDic::Step(bool forward, const char** outWord) {
   if (!ResetEntry()) return 0;
-  const int32_t offset = forward ? index_.Next(outWord, nullptr) : index_.Prev(outWord, nullptr);
+  RecordArticles articles(*this);
+  const int32_t offset =
+      forward ? index_.Next(outWord, &articles) : index_.Prev(outWord, &articles);
   if (offset == CDicIndex::kNotFound) return 0;
   if (entry_ != nullptr) entry_->SetInWord(index_.GetCurrentWord());
   return TakeRecord(offset, (index_.GetSearchMode() & kMDFindWordOnly) == 0);

@@ -9,6 +9,8 @@
 #include <ostream>
 #include <string>
 
+#include "base/tests/wordlist_support.h"
+#include "grammar/GrammarTables.h"
 #include "lexicon/ArticleSyntax.h"
 #include "lexicon/CEntry.h"
 #include "lexicon/CMeaning.h"
@@ -157,23 +159,56 @@ TEST(ArticleSyntax, MeaningWithoutCodeWritesNoNul) {
   EXPECT_EQ(std::strlen(merged), static_cast<size_t>(merged.GetLength()));
 }
 
-TEST(ArticleSyntax, PlainArticleIsHeadWordStarAndText) {
-  struct Case {
-    uint8_t type;
-    const char* word;
-    const char* text;
-    const char* plain;
-  } const cases[] = {
-      {1, "house", "N home", "house*N home"},
-      {2, "esuoh", "home", "house*home"},  // stored reversed
-      {5, "house", "", "house"},
-  };
-  for (const Case& row : cases) {
-    CDicEntry entry(row.type);
-    entry.SetInWord(row.word);
-    SplitString(entry, row.text);
-    EXPECT_EQ(Str(MergeString(entry, 0)), row.plain) << int(row.type);
-  }
+// --- The whole article: head word, "*" and the entry's text.
+
+struct ArticleCase {
+  const char* name;
+  uint8_t type;
+  const char* text;
+  const char* inWord;  // as stored
+  const char* tree;
+  const char* merged;
+};
+
+const ArticleCase kArticles[] = {
+    {"head word and text", 1, "house*N home", "house", "E:N MN G S C'home'", "house*N home"},
+    {"blanks around both", 1, "  house * N home ", "house", "E:N MN G S C'home'", "house*N home"},
+    {"a later star is text", 1, "a*N b*c", "a", "E:N MN G S C'b*c'", "a*N b*c"},
+    {"empty head word", 1, "*N home", "", "E:N MN G S C'home'", "*N home"},
+    {"no star: a head word alone", 1, "house", "house", "E", "house*"},
+    {"reversed words", 2, "house*home", "esuoh", "E M G S C'home'", "house*home"},
+    {"reversed reference only", 3, "house*\\see home", "esuoh", "E\\see home", "house*\\see home"},
+    {"type 5 is the head word alone", 5, "a*b", "a*b", "E", "a*b"},
+    {"type 6 keeps its star", 6, "house*", "house", "E", "house*"},
+};
+
+void PrintTo(const ArticleCase& row, std::ostream* out) { *out << row.text; }
+
+class ArticleRoundTrip : public testing::TestWithParam<ArticleCase> {};
+
+TEST_P(ArticleRoundTrip, SplitsTheHeadWordOffAndMergesBack) {
+  const ArticleCase& row = GetParam();
+  CDicEntry entry(row.type);
+  SplitArticle(entry, row.text);
+  EXPECT_EQ(Str(entry.GetInWord()), row.inWord);
+  EXPECT_EQ(DumpEntry(entry), row.tree);
+  const MCString merged = MergeString(entry, 0);
+  EXPECT_EQ(Str(merged), row.merged);
+  CDicEntry again(row.type);
+  SplitArticle(again, merged);
+  EXPECT_EQ(Str(again.GetInWord()), row.inWord);
+  EXPECT_EQ(DumpEntry(again), row.tree);
+}
+
+INSTANTIATE_TEST_SUITE_P(ArticleSyntax, ArticleRoundTrip, testing::ValuesIn(kArticles),
+                         CaseName<ArticleCase>);
+
+TEST(ArticleSyntax, SplitArticleReplacesWhatTheEntryHeld) {
+  CDicEntry entry(1);
+  SplitArticle(entry, "old*n[m] 1. house \\ref");
+  SplitArticle(entry, "new*house");
+  EXPECT_EQ(Str(entry.GetInWord()), "new");
+  EXPECT_EQ(DumpEntry(entry), "E M G S C'house'");
 }
 
 // --- Dictionary form.
@@ -237,6 +272,52 @@ TEST(ArticleSyntax, DictFormSkipsEmptyMeaning) {
   last->AddNewSynonymGroup()->AddNewSynonym()->AddNewWordComb()->SetSynonym("go");
   EXPECT_EQ(Str(MergeString(entry, kMDFindDictForm)),
             "{Noun}\r\n\t\xB7{Noun} house;\r\n\t\xB7{Verb} go;");
+}
+
+// --- The grammar inside a part-of-speech block, named by the grammar tables.
+
+// A few of the shipped attribute names (data/GramId.txt) under their ids.
+const char kGramIdSource[] =
+    "table GramId\n{\n\"sg\", 131\n\"pl\", 132\n\"m\", 135\n\"tr\", 150\n}\n";
+const char kGramValSource[] = "table Numbers\n{\n\"sg\", 0\n\"pl\", 1\n}\n";
+
+class DictFormGrammar : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = new ScratchDir;
+    dir_->Write("GramId.txt", kGramIdSource);
+    dir_->Write("GramVal.txt", kGramValSource);
+    ASSERT_EQ(OpenGrammar(dir_->DirWithSeparator().c_str()), 1);
+  }
+  static void TearDownTestSuite() {
+    CloseGrammar();
+    delete dir_;
+    dir_ = nullptr;
+  }
+
+ private:
+  static ScratchDir* dir_;
+};
+ScratchDir* DictFormGrammar::dir_ = nullptr;
+
+TEST_F(DictFormGrammar, BlocksShowTheNamedAttributes) {
+  const struct {
+    const char* what;
+    const char* text;
+    const char* shown;
+  } rows[] = {
+      {"entry attribute", "N[\x83\x96] 1. house", "{Noun [sg tr]} w\r\n\t\xB7{Noun} house;"},
+      {"meaning attribute", "N house V.[\x84] go",
+       "{Noun} w\r\n\t\xB7{Noun} house;\r\n\t\xB7{Verb [pl]} go;"},
+      {"combination attribute", "N N [\x87] house", "{Noun} w\r\n\t\xB7{Noun} {Noun [m]} house;"},
+      {"nothing named: no brackets", "N[\x90m] house", "{Noun} w\r\n\t\xB7{Noun} house;"},
+  };
+  for (const auto& row : rows) {
+    CDicEntry entry(1);
+    entry.SetInWord("w");
+    SplitString(entry, row.text);
+    EXPECT_EQ(Str(MergeString(entry, kMDFindDictForm)), row.shown) << row.what;
+  }
 }
 
 }  // namespace
