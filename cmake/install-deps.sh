@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 libwine-dev fonts-wine
   xvfb xauth xdotool x11-apps x11-utils imagemagick
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev zlib1g-dev
   clang-14 libclang-rt-14-dev
 )
 
