@@ -61,15 +61,16 @@ set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session 
 #                   [RGS <scripts...>] [LIBS <targets...>])
 #   A COM server DLL linked with the framework (morvex_com): the sources
 #   (the .rc among them embeds "1 TYPELIB" and the REGISTRY scripts), the
-#   IDL through widl, undecorated exports from the .def; the .rc is rebuilt
-#   when a script in RGS changes. For the tests it adds the fixture
-#   <target>_registered: regsvr32 registers the DLL in the test prefix before
-#   the tests that require it and unregisters it after them, each step failing
-#   on a non-zero exit code. A test requires it with
+#   IDL through widl, the framework's four exports (com/ServerExports.h: one
+#   of the sources defines com::ThisServer), undecorated from the .def; the
+#   .rc is rebuilt when a script in RGS changes. For the tests it adds the
+#   fixture <target>_registered: regsvr32 registers the DLL in the test
+#   prefix before the tests that require it and unregisters it after them,
+#   each step failing on a non-zero exit code. A test requires it with
 #     set_property(TEST <test> APPEND PROPERTY FIXTURES_REQUIRED <target>_registered)
 function(morvex_com_server target)
   cmake_parse_arguments(S "" "IDL;DEF" "SOURCES;RGS;LIBS" ${ARGN})
-  add_library(${target} SHARED ${S_SOURCES} ${S_DEF})
+  add_library(${target} SHARED ${S_SOURCES} ${CMAKE_SOURCE_DIR}/com/ServerExports.cpp ${S_DEF})
   set_target_properties(${target} PROPERTIES PREFIX "")
   target_link_libraries(${target} PRIVATE morvex_options morvex_com ${S_LIBS})
   target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

@@ -5,7 +5,8 @@
 //       {&CLSID_Thing, &com::CreateObject<Thing>},
 //       com::kEndOfClasses};
 //
-// and its export forwards: return com::GetClassObject(kClasses, clsid, iid, out);
+// and the framework's DllGetClassObject (com/ServerExports.h) forwards to
+// GetClassObject(kClasses, clsid, iid, out).
 // Aggregation is refused. A class factory holds the module lock while it
 // lives, as every other object does.
 #pragma once

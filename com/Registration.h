@@ -4,7 +4,8 @@
 //   const UINT kScripts[] = {IDR_THING, IDR_THINGS, 0};   // REGISTRY resources
 //   const com::ServerRegistration kRegistration = {kScripts, com::TypeLibScope::kPerMachine};
 //
-// and its exports call RegisterServer(kRegistration) / UnregisterServer(...).
+// and the framework's exports (com/ServerExports.h) call
+// RegisterServer(kRegistration) / UnregisterServer(...).
 //
 // Every registrar script is read from the module's resources with %MODULE%
 // standing for the module's full path, and all of them are parsed before

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "com/RegistryKey.h"
 #include "com/WideText.h"
 
 namespace morvex::com {
@@ -22,23 +23,9 @@ HKEY RootKey(Root root) {
   return nullptr;
 }
 
-// An open key, closed when it goes.
-class OpenKey {
- public:
-  OpenKey(Root root, const std::string& path, REGSAM access) {
-    if (RegOpenKeyExW(RootKey(root), WideFromUtf8(path).c_str(), 0, access, &key_) != ERROR_SUCCESS)
-      key_ = nullptr;
-  }
-  OpenKey(const OpenKey&) = delete;
-  OpenKey& operator=(const OpenKey&) = delete;
-  ~OpenKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
+bool OpenKey(RegistryKey* key, Root root, const std::string& path, REGSAM access) {
+  return key->Open(RootKey(root), WideFromUtf8(path).c_str(), access);
+}
 
 }  // namespace
 
@@ -52,7 +39,8 @@ bool Win32Registry::CreateKey(Root root, const std::string& path) {
 }
 
 bool Win32Registry::KeyExists(Root root, const std::string& path) {
-  return OpenKey(root, path, KEY_READ).Get() != nullptr;
+  RegistryKey key;
+  return OpenKey(&key, root, path, KEY_READ);
 }
 
 bool Win32Registry::DeleteTree(Root root, const std::string& path) {
@@ -62,8 +50,8 @@ bool Win32Registry::DeleteTree(Root root, const std::string& path) {
 
 bool Win32Registry::SetValue(Root root, const std::string& path, const std::string& name,
                              const registrar::Value& value) {
-  OpenKey key(root, path, KEY_SET_VALUE);
-  if (!key.Get()) return false;
+  RegistryKey key;
+  if (!OpenKey(&key, root, path, KEY_SET_VALUE)) return false;
   std::wstring valueName = WideFromUtf8(name);
   LONG result;
   if (value.type == registrar::Value::Type::kNumber) {
@@ -80,15 +68,15 @@ bool Win32Registry::SetValue(Root root, const std::string& path, const std::stri
 }
 
 bool Win32Registry::DeleteValue(Root root, const std::string& path, const std::string& name) {
-  OpenKey key(root, path, KEY_SET_VALUE);
-  if (!key.Get()) return false;
+  RegistryKey key;
+  if (!OpenKey(&key, root, path, KEY_SET_VALUE)) return false;
   LONG result = RegDeleteValueW(key.Get(), WideFromUtf8(name).c_str());
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
 bool Win32Registry::ListKey(Root root, const std::string& path, registrar::KeyListing* listing) {
-  OpenKey key(root, path, KEY_READ);
-  if (!key.Get()) return false;
+  RegistryKey key;
+  if (!OpenKey(&key, root, path, KEY_READ)) return false;
   DWORD subkeys = 0, values = 0, longestName = 0;
   if (RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
                        &longestName, nullptr, nullptr, nullptr) != ERROR_SUCCESS)

@@ -1,12 +1,11 @@
-// The exports of the dictionary system server: class objects of its six
-// classes, registration from their registrar scripts and the type library.
+// The dictionary system server as the framework's exports serve it: class
+// objects of its six classes, registration from their registrar scripts and
+// the type library.
 #include <windows.h>
 
 #include "HubClasses.h"
 #include "HubResource.h"
-#include "com/ClassFactory.h"
-#include "com/Module.h"
-#include "com/Registration.h"
+#include "com/ServerExports.h"
 
 namespace {
 
@@ -27,16 +26,8 @@ const UINT kScripts[] = {IDR_LEXICONHUB,
                          IDR_VELPRJCOLLECTION,
                          IDR_VELREGMNGR,
                          0};
-const com::ServerRegistration kRegistration = {kScripts, com::TypeLibScope::kPerMachine};
+const com::ServerDefinition kServer = {kClasses, {kScripts, com::TypeLibScope::kPerMachine}};
 
 }  // namespace
 
-STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
-  return com::GetClassObject(kClasses, clsid, iid, out);
-}
-
-STDAPI DllCanUnloadNow() { return com::CanUnloadModule(); }
-
-STDAPI DllRegisterServer() { return com::RegisterServer(kRegistration); }
-
-STDAPI DllUnregisterServer() { return com::UnregisterServer(kRegistration); }
+const com::ServerDefinition& com::ThisServer() { return kServer; }

@@ -12,6 +12,7 @@
 #include "RegistryLists.h"
 #include "RegistryText.h"
 #include "com/Automation.h"
+#include "com/RegistryKey.h"
 
 namespace morvex::dictsystem {
 namespace {
@@ -58,7 +59,7 @@ com::Ptr<IVelDictionary> ReadDictionary(const std::string& path, long themeId) {
 // Adds the dictionaries listed in one theme subkey, from its last value to
 // its first. Anything unreadable is passed over.
 void AddTheme(HKEY dictionaryKey, const std::string& subkey, IVelDictCollection* collection) {
-  RegKey theme;
+  com::RegistryKey theme;
   if (!theme.Open(dictionaryKey, subkey, KEY_QUERY_VALUE)) return;
   DWORD values = 0, longestName = 0, longestData = 0;
   if (RegQueryInfoKeyA(theme.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values,
@@ -89,7 +90,7 @@ UINT ListInstalledDictionaries(com::Ptr<IVelDictCollection>* out) {
   if (FAILED(CreateVelDictCollection(IID_IVelDictCollection, collection.PutVoid())))
     return IDS_ERR_REGISTRY;
   std::string keyText;
-  RegKey dictionaries;
+  com::RegistryKey dictionaries;
   if (!LoadKeyText(IDS_DICTIONARY_KEY, &keyText) ||
       !dictionaries.Open(HKEY_CURRENT_USER, keyText, KEY_READ))
     return IDS_ERR_REGISTRY;

@@ -1,4 +1,4 @@
-// Registry keys and string values, read within the sizes they report.
+// Registry string values, read within the sizes they report.
 #include "RegistryText.h"
 
 #include <vector>
@@ -13,12 +13,6 @@ constexpr int kMaxKeyTextLength = 1023;
 bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
 
 }  // namespace
-
-bool RegKey::Open(HKEY parent, const std::string& path, REGSAM access) {
-  if (key_) RegCloseKey(key_);
-  key_ = nullptr;
-  return RegOpenKeyExA(parent, path.c_str(), 0, access, &key_) == ERROR_SUCCESS;
-}
 
 std::string TextFromData(const BYTE* data, DWORD size) {
   const char* text = reinterpret_cast<const char*>(data);

@@ -1,7 +1,7 @@
 // Reading the registry lists of installed dictionaries and theme names:
-// an owned key, string values read with their returned size (the data of a
-// value need not end in a NUL), and the key texts from the string table.
-// Used by the registry manager's listings.
+// string values read with their returned size (the data of a value need not
+// end in a NUL), and the key texts from the string table. Used by the
+// registry manager's listings.
 #pragma once
 
 #include <windows.h>
@@ -9,24 +9,6 @@
 #include <string>
 
 namespace morvex::dictsystem {
-
-// A registry key that is closed when it goes.
-class RegKey {
- public:
-  RegKey() = default;
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-  ~RegKey() {
-    if (key_) RegCloseKey(key_);
-  }
-
-  // Opens `path` under `parent` with `access`; false when it cannot.
-  bool Open(HKEY parent, const std::string& path, REGSAM access);
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 // `size` bytes of registry data as text: up to the first NUL, if any.
 std::string TextFromData(const BYTE* data, DWORD size);

@@ -8,6 +8,7 @@
 #include "HubResource.h"
 #include "RegistryLists.h"
 #include "RegistryText.h"
+#include "com/RegistryKey.h"
 
 namespace morvex::dictsystem {
 
@@ -18,7 +19,7 @@ UINT ReadThemeName(long langId, long themeId, std::string* name) {
   std::snprintf(language, sizeof language, "%3X", static_cast<unsigned>(langId));
   char theme[16];
   std::snprintf(theme, sizeof theme, "%ld", themeId);
-  RegKey names;
+  com::RegistryKey names;
   if (!names.Open(HKEY_CURRENT_USER, keyText + language, KEY_QUERY_VALUE) ||
       !ReadStringValue(names.Get(), theme, name))
     return IDS_ERR_REGISTRY;

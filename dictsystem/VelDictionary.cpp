@@ -12,11 +12,14 @@
 #include "com/ComObject.h"
 #include "com/Dispatch.h"
 #include "com/ErrorInfo.h"
+#include "com/PropertyAccess.h"
 #include "lexicon/MorvexLexicon.h"
 
 namespace {
 
 namespace com = morvex::com;
+using com::GetProperty;
+using com::PutProperty;
 using morvex::dictsystem::AnsiFromBstr;
 using morvex::dictsystem::BoundedText;
 using morvex::dictsystem::BstrFromAnsi;
@@ -61,28 +64,28 @@ class CVelDictionary
     fileName_ = Copy(value);
     return S_OK;
   }
-  STDMETHODIMP get_AccessMode(VdsAccessMode* out) override { return Get(accessMode_, out); }
+  STDMETHODIMP get_AccessMode(VdsAccessMode* out) override { return GetProperty(accessMode_, out); }
   STDMETHODIMP put_AccessMode(VdsAccessMode value) override {
     if (value < vdsModeRead || value > vdsModeCreate) return Fail(IDS_ERR_DICT_VALUE);
     accessMode_ = value;
     return S_OK;
   }
-  STDMETHODIMP get_DicType(VdsDicType* out) override { return Get(type_, out); }
+  STDMETHODIMP get_DicType(VdsDicType* out) override { return GetProperty(type_, out); }
   STDMETHODIMP put_DicType(VdsDicType value) override {
     if (value < vdtTypeBilingua || value > vdtTypeWordNot) return Fail(IDS_ERR_DICT_VALUE);
     if (accessMode_ != vdsModeCreate) return Fail(IDS_ERR_ACCESS_MODE);
     type_ = value;
     return S_OK;
   }
-  STDMETHODIMP get_LangIn(long* out) override { return Get(langIn_, out); }
-  STDMETHODIMP put_LangIn(long value) override { return Set(&langIn_, value); }
-  STDMETHODIMP get_LangOut(long* out) override { return Get(langOut_, out); }
-  STDMETHODIMP put_LangOut(long value) override { return Set(&langOut_, value); }
-  STDMETHODIMP get_VersionNumber(short* out) override { return Get(version_, out); }
+  STDMETHODIMP get_LangIn(long* out) override { return GetProperty(langIn_, out); }
+  STDMETHODIMP put_LangIn(long value) override { return PutProperty(&langIn_, value); }
+  STDMETHODIMP get_LangOut(long* out) override { return GetProperty(langOut_, out); }
+  STDMETHODIMP put_LangOut(long value) override { return PutProperty(&langOut_, value); }
+  STDMETHODIMP get_VersionNumber(short* out) override { return GetProperty(version_, out); }
   STDMETHODIMP put_VersionNumber(short value) override { return SetCreating(&version_, value); }
-  STDMETHODIMP get_TimeCreation(DATE* out) override { return Get(created_, out); }
+  STDMETHODIMP get_TimeCreation(DATE* out) override { return GetProperty(created_, out); }
   STDMETHODIMP put_TimeCreation(DATE value) override { return SetCreating(&created_, value); }
-  STDMETHODIMP get_NumOfArticles(long* out) override { return Get(articles_, out); }
+  STDMETHODIMP get_NumOfArticles(long* out) override { return GetProperty(articles_, out); }
   STDMETHODIMP put_NumOfArticles(long value) override { return SetCreating(&articles_, value); }
   STDMETHODIMP get_FileSign(BSTR* out) override { return sign_.CopyTo(out); }
   STDMETHODIMP put_FileSign(BSTR value) override { return SetWritableText(&sign_, value); }
@@ -90,11 +93,11 @@ class CVelDictionary
   STDMETHODIMP put_FileInfoIn(BSTR value) override { return SetWritableText(&infoIn_, value); }
   STDMETHODIMP get_FileInfoOut(BSTR* out) override { return infoOut_.CopyTo(out); }
   STDMETHODIMP put_FileInfoOut(BSTR value) override { return SetWritableText(&infoOut_, value); }
-  STDMETHODIMP get_Active(long* out) override { return Get(active_, out); }
-  STDMETHODIMP put_Active(long value) override { return Set(&active_, value); }
-  STDMETHODIMP get_Opened(long* out) override { return Get(handle_ ? 1L : 0L, out); }
-  STDMETHODIMP get_ThemeID(long* out) override { return Get(themeId_, out); }
-  STDMETHODIMP put_ThemeID(long value) override { return Set(&themeId_, value); }
+  STDMETHODIMP get_Active(long* out) override { return GetProperty(active_, out); }
+  STDMETHODIMP put_Active(long value) override { return PutProperty(&active_, value); }
+  STDMETHODIMP get_Opened(long* out) override { return GetProperty(handle_ ? 1L : 0L, out); }
+  STDMETHODIMP get_ThemeID(long* out) override { return GetProperty(themeId_, out); }
+  STDMETHODIMP put_ThemeID(long value) override { return PutProperty(&themeId_, value); }
 
   // --- Operations
   STDMETHODIMP Open(VdsDicOpenMode mode) override {
@@ -152,17 +155,6 @@ class CVelDictionary
  private:
   static com::Bstr Copy(BSTR value) { return com::Bstr(value, SysStringLen(value)); }
 
-  template <class T, class Out>
-  static HRESULT Get(T value, Out* out) {
-    if (!out) return E_POINTER;
-    *out = static_cast<Out>(value);
-    return S_OK;
-  }
-  template <class T>
-  static HRESULT Set(T* field, T value) {
-    *field = value;
-    return S_OK;
-  }
   template <class T>
   HRESULT SetCreating(T* field, T value) {
     if (accessMode_ != vdsModeCreate) return Fail(IDS_ERR_ACCESS_MODE);

@@ -8,10 +8,13 @@
 #include "com/ComObject.h"
 #include "com/Dispatch.h"
 #include "com/ErrorInfo.h"
+#include "com/PropertyAccess.h"
 
 namespace {
 
 namespace com = morvex::com;
+using com::GetProperty;
+using com::PutProperty;
 
 constexpr long kAnyLanguage = 1024;
 
@@ -25,25 +28,29 @@ class CVelProject
     return table;
   }
 
-  STDMETHODIMP get_LangIn(long* out) override { return Get(langIn_, out); }
-  STDMETHODIMP put_LangIn(long value) override { return Set(&langIn_, value); }
-  STDMETHODIMP get_LangOut(long* out) override { return Get(langOut_, out); }
-  STDMETHODIMP put_LangOut(long value) override { return Set(&langOut_, value); }
-  STDMETHODIMP get_AutoSwich(long* out) override { return Get(autoSwitch_, out); }
-  STDMETHODIMP put_AutoSwich(long value) override { return Set(&autoSwitch_, value); }
-  STDMETHODIMP get_ShowSynonyms(long* out) override { return Get(showSynonyms_, out); }
-  STDMETHODIMP put_ShowSynonyms(long value) override { return Set(&showSynonyms_, value); }
-  STDMETHODIMP get_UseExceptions(long* out) override { return Get(useExceptions_, out); }
-  STDMETHODIMP put_UseExceptions(long value) override { return Set(&useExceptions_, value); }
-  STDMETHODIMP get_TransStyle(VdsPrjStyle* out) override { return Get(style_, out); }
+  STDMETHODIMP get_LangIn(long* out) override { return GetProperty(langIn_, out); }
+  STDMETHODIMP put_LangIn(long value) override { return PutProperty(&langIn_, value); }
+  STDMETHODIMP get_LangOut(long* out) override { return GetProperty(langOut_, out); }
+  STDMETHODIMP put_LangOut(long value) override { return PutProperty(&langOut_, value); }
+  STDMETHODIMP get_AutoSwich(long* out) override { return GetProperty(autoSwitch_, out); }
+  STDMETHODIMP put_AutoSwich(long value) override { return PutProperty(&autoSwitch_, value); }
+  STDMETHODIMP get_ShowSynonyms(long* out) override { return GetProperty(showSynonyms_, out); }
+  STDMETHODIMP put_ShowSynonyms(long value) override { return PutProperty(&showSynonyms_, value); }
+  STDMETHODIMP get_UseExceptions(long* out) override { return GetProperty(useExceptions_, out); }
+  STDMETHODIMP put_UseExceptions(long value) override {
+    return PutProperty(&useExceptions_, value);
+  }
+  STDMETHODIMP get_TransStyle(VdsPrjStyle* out) override { return GetProperty(style_, out); }
   STDMETHODIMP put_TransStyle(VdsPrjStyle value) override {
     if (value < vpsDefault || value > vpsSaveStyle) return Fail(IDS_ERR_PROJECT_VALUE);
-    return Set(&style_, value);
+    return PutProperty(&style_, value);
   }
-  STDMETHODIMP get_WordGathering(VdsPrjGather* out) override { return Get(gathering_, out); }
+  STDMETHODIMP get_WordGathering(VdsPrjGather* out) override {
+    return GetProperty(gathering_, out);
+  }
   STDMETHODIMP put_WordGathering(VdsPrjGather value) override {
     if (value < vpgNoGather || value > vpgUnknownGather) return Fail(IDS_ERR_PROJECT_VALUE);
-    return Set(&gathering_, value);
+    return PutProperty(&gathering_, value);
   }
   STDMETHODIMP get_ProjName(BSTR* out) override { return name_.CopyTo(out); }
   STDMETHODIMP put_ProjName(BSTR value) override { return SetText(&name_, value); }
@@ -71,17 +78,6 @@ class CVelProject
   }
 
  private:
-  template <class T>
-  static HRESULT Get(T value, T* out) {
-    if (!out) return E_POINTER;
-    *out = value;
-    return S_OK;
-  }
-  template <class T>
-  static HRESULT Set(T* field, T value) {
-    *field = value;
-    return S_OK;
-  }
   static HRESULT SetText(com::Bstr* field, BSTR value) {
     *field = com::Bstr(value, SysStringLen(value));
     return S_OK;

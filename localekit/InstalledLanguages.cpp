@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "com/RegistryKey.h"
+
 namespace morvex::localekit {
 
 namespace {
@@ -13,27 +15,11 @@ namespace {
 // page each may take two bytes.
 constexpr DWORD kKeyNameBufferBytes = 2 * 255 + 1;
 
-class OpenKey {
- public:
-  OpenKey(HKEY root, const wchar_t* path) {
-    if (RegOpenKeyExW(root, path, 0, KEY_READ, &key_) != ERROR_SUCCESS) key_ = nullptr;
-  }
-  OpenKey(const OpenKey&) = delete;
-  OpenKey& operator=(const OpenKey&) = delete;
-  ~OpenKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
 }  // namespace
 
 bool ReadInstalledLangIds(const wchar_t* keyPath, std::vector<long>* ids) {
-  OpenKey key(HKEY_CURRENT_USER, keyPath ? keyPath : L"");
-  if (!key.Get()) return false;
+  com::RegistryKey key;
+  if (!key.Open(HKEY_CURRENT_USER, keyPath ? keyPath : L"", KEY_READ)) return false;
   DWORD subkeys = 0;
   if (RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr,
                        nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS ||

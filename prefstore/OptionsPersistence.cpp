@@ -6,6 +6,7 @@
 
 #include "PrefStoreResource.h"
 #include "com/Module.h"
+#include "com/RegistryKey.h"
 #include "prefstore/FontConversion.h"
 #include "prefstore/HotKeyList.h"
 #include "prefstore/RegistryValues.h"
@@ -47,7 +48,7 @@ bool LoadName(UINT id, std::string* name) {
   return true;
 }
 
-bool OpenOptionsKey(RegistryKey* key) {
+bool OpenOptionsKey(com::RegistryKey* key) {
   std::string path;
   for (UINT id :
        {IDS_KEY_SOFTWARE, IDS_KEY_COMPANY, IDS_KEY_PRODUCT, IDS_KEY_VERSION, IDS_KEY_PROGRAM}) {
@@ -122,7 +123,7 @@ void ReadLastDict(HKEY key, LastDictRecord* lastDict) {
 }  // namespace
 
 void ReadOptions(Options* options) {
-  RegistryKey key;
+  com::RegistryKey key;
   if (!OpenOptionsKey(&key)) return;
   OptionValues& values = options->values;
   ReadNumbers(key.Get(), std::begin(kLeadingNumbers), std::end(kLeadingNumbers), &values);
@@ -134,7 +135,7 @@ void ReadOptions(Options* options) {
 }
 
 void WriteOptions(const Options& options) {
-  RegistryKey key;
+  com::RegistryKey key;
   if (!OpenOptionsKey(&key)) return;
   const OptionValues& values = options.values;
   WriteNumbers(key.Get(), std::begin(kLeadingNumbers), std::end(kLeadingNumbers), values);

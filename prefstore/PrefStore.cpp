@@ -1,13 +1,12 @@
-// The exports of PrefStore: every one forwards to the COM framework.
+// PrefStore as the framework's exports serve it: its three classes and
+// their registrar scripts.
 #include "PrefStore.h"
 
 #include <windows.h>
 
 #include "PrefStoreClasses.h"
 #include "PrefStoreResource.h"
-#include "com/ClassFactory.h"
-#include "com/Module.h"
-#include "com/Registration.h"
+#include "com/ServerExports.h"
 
 namespace {
 
@@ -20,16 +19,8 @@ const com::ServerClass kClasses[] = {{&CLSID_VelMorvexOpt, &prefstore::CreateVel
                                      com::kEndOfClasses};
 
 const UINT kScripts[] = {IDR_VELMORVEXOPT, IDR_VELHOTKEY, IDR_VELHOTKEYCOLL, 0};
-const com::ServerRegistration kRegistration = {kScripts, com::TypeLibScope::kPerMachine};
+const com::ServerDefinition kServer = {kClasses, {kScripts, com::TypeLibScope::kPerMachine}};
 
 }  // namespace
 
-STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
-  return com::GetClassObject(kClasses, clsid, iid, out);
-}
-
-STDAPI DllCanUnloadNow() { return com::CanUnloadModule(); }
-
-STDAPI DllRegisterServer() { return com::RegisterServer(kRegistration); }
-
-STDAPI DllUnregisterServer() { return com::UnregisterServer(kRegistration); }
+const com::ServerDefinition& com::ThisServer() { return kServer; }

@@ -5,20 +5,6 @@
 
 namespace morvex::prefstore {
 
-RegistryKey::~RegistryKey() {
-  if (key_) RegCloseKey(key_);
-}
-
-bool RegistryKey::OpenOrCreate(HKEY root, const std::string& path) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS)
-    return false;
-  if (key_) RegCloseKey(key_);
-  key_ = key;
-  return true;
-}
-
 bool QueryValue(HKEY key, const char* name, void* buffer, DWORD capacity, DWORD* size) {
   DWORD type = 0;
   *size = capacity;

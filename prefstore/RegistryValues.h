@@ -1,29 +1,12 @@
-// Thin helpers over the registry calls of the options store: an owned key,
-// and queries that never write more than the caller's buffer holds.
+// Thin helpers over the registry calls of the options store: queries that
+// never write more than the caller's buffer holds.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
 namespace morvex::prefstore {
-
-// An open registry key, closed when it goes away.
-class RegistryKey {
- public:
-  RegistryKey() = default;
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  ~RegistryKey();
-
-  // Opens `path` under `root` with full access, creating what is missing.
-  bool OpenOrCreate(HKEY root, const std::string& path);
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 // Reads value `name` into `buffer` of `capacity` bytes whatever its type;
 // false when it is missing, longer than `capacity` or unreadable.

@@ -3,10 +3,14 @@
 #include "PrefStoreClasses.h"
 #include "com/ComObject.h"
 #include "com/Dispatch.h"
+#include "com/PropertyAccess.h"
 
 namespace morvex::prefstore {
 
 namespace {
+
+using com::GetProperty;
+using com::PutProperty;
 
 class CVelHotKey : public com::Object<com::Dispatch<IVelHotKey>> {
  public:
@@ -17,27 +21,17 @@ class CVelHotKey : public com::Object<com::Dispatch<IVelHotKey>> {
     return table;
   }
 
-  STDMETHODIMP get_CmdID(long* value) override { return Get(cmdId_, value); }
-  STDMETHODIMP put_CmdID(long value) override { return Put(&cmdId_, value); }
-  STDMETHODIMP get_Modifiers(long* value) override { return Get(modifiers_, value); }
-  STDMETHODIMP put_Modifiers(long value) override { return Put(&modifiers_, value); }
-  STDMETHODIMP get_VirtKey(long* value) override { return Get(virtKey_, value); }
-  STDMETHODIMP put_VirtKey(long value) override { return Put(&virtKey_, value); }
+  STDMETHODIMP get_CmdID(long* value) override { return GetProperty(cmdId_, value); }
+  STDMETHODIMP put_CmdID(long value) override { return PutProperty(&cmdId_, value); }
+  STDMETHODIMP get_Modifiers(long* value) override { return GetProperty(modifiers_, value); }
+  STDMETHODIMP put_Modifiers(long value) override { return PutProperty(&modifiers_, value); }
+  STDMETHODIMP get_VirtKey(long* value) override { return GetProperty(virtKey_, value); }
+  STDMETHODIMP put_VirtKey(long value) override { return PutProperty(&virtKey_, value); }
 
  protected:
   CVelHotKey() = default;
 
  private:
-  static HRESULT Get(long field, long* value) {
-    if (!value) return E_POINTER;
-    *value = field;
-    return S_OK;
-  }
-  static HRESULT Put(long* field, long value) {
-    *field = value;
-    return S_OK;
-  }
-
   long cmdId_ = -1;
   long modifiers_ = -1;
   long virtKey_ = -1;

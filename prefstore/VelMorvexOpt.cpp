@@ -5,12 +5,18 @@
 #include "com/ComObject.h"
 #include "com/ConnectionPoints.h"
 #include "com/Dispatch.h"
+#include "com/PropertyAccess.h"
 #include "prefstore/Options.h"
 #include "prefstore/OptionsPersistence.h"
 
 namespace morvex::prefstore {
 
 namespace {
+
+// Numbers and colours share the 32 bits the registry keeps; the property
+// helpers convert between them and the interface's types.
+using com::GetProperty;
+using com::PutProperty;
 
 class CVelMorvexOpt : public com::Object<com::Dispatch<IVelMorvexOpt>,
                                          com::ConnectionPointContainer<_IVelMorvexOptEvents>> {
@@ -23,30 +29,42 @@ class CVelMorvexOpt : public com::Object<com::Dispatch<IVelMorvexOpt>,
     return table;
   }
 
-  STDMETHODIMP get_Maximized(long* value) override { return Get(Values().maximized, value); }
-  STDMETHODIMP put_Maximized(long value) override { return Put(&Values().maximized, value); }
+  STDMETHODIMP get_Maximized(long* value) override {
+    return GetProperty(Values().maximized, value);
+  }
+  STDMETHODIMP put_Maximized(long value) override {
+    return PutProperty(&Values().maximized, value);
+  }
   STDMETHODIMP get_ClipAutotrans(long* value) override {
-    return Get(Values().clipAutotrans, value);
+    return GetProperty(Values().clipAutotrans, value);
   }
   STDMETHODIMP put_ClipAutotrans(long value) override {
-    return Put(&Values().clipAutotrans, value);
+    return PutProperty(&Values().clipAutotrans, value);
   }
   STDMETHODIMP get_TextAutotrans(long* value) override {
-    return Get(Values().textAutotrans, value);
+    return GetProperty(Values().textAutotrans, value);
   }
   STDMETHODIMP put_TextAutotrans(long value) override {
-    return Put(&Values().textAutotrans, value);
+    return PutProperty(&Values().textAutotrans, value);
   }
-  STDMETHODIMP get_Left(long* value) override { return Get(Values().position.left, value); }
-  STDMETHODIMP put_Left(long value) override { return Put(&Values().position.left, value); }
-  STDMETHODIMP get_Top(long* value) override { return Get(Values().position.top, value); }
-  STDMETHODIMP put_Top(long value) override { return Put(&Values().position.top, value); }
-  STDMETHODIMP get_Right(long* value) override { return Get(Values().position.right, value); }
-  STDMETHODIMP put_Right(long value) override { return Put(&Values().position.right, value); }
-  STDMETHODIMP get_Bottom(long* value) override { return Get(Values().position.bottom, value); }
-  STDMETHODIMP put_Bottom(long value) override { return Put(&Values().position.bottom, value); }
-  STDMETHODIMP get_LangID(long* value) override { return Get(Values().langId, value); }
-  STDMETHODIMP put_LangID(long value) override { return Put(&Values().langId, value); }
+  STDMETHODIMP get_Left(long* value) override { return GetProperty(Values().position.left, value); }
+  STDMETHODIMP put_Left(long value) override { return PutProperty(&Values().position.left, value); }
+  STDMETHODIMP get_Top(long* value) override { return GetProperty(Values().position.top, value); }
+  STDMETHODIMP put_Top(long value) override { return PutProperty(&Values().position.top, value); }
+  STDMETHODIMP get_Right(long* value) override {
+    return GetProperty(Values().position.right, value);
+  }
+  STDMETHODIMP put_Right(long value) override {
+    return PutProperty(&Values().position.right, value);
+  }
+  STDMETHODIMP get_Bottom(long* value) override {
+    return GetProperty(Values().position.bottom, value);
+  }
+  STDMETHODIMP put_Bottom(long value) override {
+    return PutProperty(&Values().position.bottom, value);
+  }
+  STDMETHODIMP get_LangID(long* value) override { return GetProperty(Values().langId, value); }
+  STDMETHODIMP put_LangID(long value) override { return PutProperty(&Values().langId, value); }
 
   STDMETHODIMP get_Font(IFontDisp** font) override {
     if (!font) return E_POINTER;
@@ -58,8 +76,12 @@ class CVelMorvexOpt : public com::Object<com::Dispatch<IVelMorvexOpt>,
     return S_OK;
   }
 
-  STDMETHODIMP get_CommandID(long* value) override { return Get(Values().commandId, value); }
-  STDMETHODIMP put_CommandID(long value) override { return Put(&Values().commandId, value); }
+  STDMETHODIMP get_CommandID(long* value) override {
+    return GetProperty(Values().commandId, value);
+  }
+  STDMETHODIMP put_CommandID(long value) override {
+    return PutProperty(&Values().commandId, value);
+  }
 
   STDMETHODIMP Read() override {
     ReadOptions(&options_);
@@ -80,20 +102,36 @@ class CVelMorvexOpt : public com::Object<com::Dispatch<IVelMorvexOpt>,
     return S_OK;
   }
 
-  STDMETHODIMP get_ColorFore(OLE_COLOR* color) override { return Get(Values().colorFore, color); }
-  STDMETHODIMP put_ColorFore(OLE_COLOR color) override { return Put(&Values().colorFore, color); }
-  STDMETHODIMP get_ColorBack(OLE_COLOR* color) override { return Get(Values().colorBack, color); }
-  STDMETHODIMP put_ColorBack(OLE_COLOR color) override { return Put(&Values().colorBack, color); }
+  STDMETHODIMP get_ColorFore(OLE_COLOR* color) override {
+    return GetProperty(Values().colorFore, color);
+  }
+  STDMETHODIMP put_ColorFore(OLE_COLOR color) override {
+    return PutProperty(&Values().colorFore, color);
+  }
+  STDMETHODIMP get_ColorBack(OLE_COLOR* color) override {
+    return GetProperty(Values().colorBack, color);
+  }
+  STDMETHODIMP put_ColorBack(OLE_COLOR color) override {
+    return PutProperty(&Values().colorBack, color);
+  }
   STDMETHODIMP get_ColorShadow(OLE_COLOR* color) override {
-    return Get(Values().colorShadow, color);
+    return GetProperty(Values().colorShadow, color);
   }
   STDMETHODIMP put_ColorShadow(OLE_COLOR color) override {
-    return Put(&Values().colorShadow, color);
+    return PutProperty(&Values().colorShadow, color);
   }
-  STDMETHODIMP get_ColorText(OLE_COLOR* color) override { return Get(Values().colorText, color); }
-  STDMETHODIMP put_ColorText(OLE_COLOR color) override { return Put(&Values().colorText, color); }
-  STDMETHODIMP get_Animation(long* value) override { return Get(Values().animation, value); }
-  STDMETHODIMP put_Animation(long value) override { return Put(&Values().animation, value); }
+  STDMETHODIMP get_ColorText(OLE_COLOR* color) override {
+    return GetProperty(Values().colorText, color);
+  }
+  STDMETHODIMP put_ColorText(OLE_COLOR color) override {
+    return PutProperty(&Values().colorText, color);
+  }
+  STDMETHODIMP get_Animation(long* value) override {
+    return GetProperty(Values().animation, value);
+  }
+  STDMETHODIMP put_Animation(long value) override {
+    return PutProperty(&Values().animation, value);
+  }
 
   STDMETHODIMP GetLastDictInfo(long* dictId, long* langIn, long* langOut) override {
     if (!dictId || !langIn || !langOut) return E_POINTER;
@@ -107,13 +145,13 @@ class CVelMorvexOpt : public com::Object<com::Dispatch<IVelMorvexOpt>,
     return S_OK;
   }
 
-  STDMETHODIMP get_MouseKey(long* value) override { return Get(Values().mouseKey, value); }
-  STDMETHODIMP put_MouseKey(long value) override { return Put(&Values().mouseKey, value); }
+  STDMETHODIMP get_MouseKey(long* value) override { return GetProperty(Values().mouseKey, value); }
+  STDMETHODIMP put_MouseKey(long value) override { return PutProperty(&Values().mouseKey, value); }
   STDMETHODIMP get_MouseModifier(long* value) override {
-    return Get(Values().mouseModifier, value);
+    return GetProperty(Values().mouseModifier, value);
   }
   STDMETHODIMP put_MouseModifier(long value) override {
-    return Put(&Values().mouseModifier, value);
+    return PutProperty(&Values().mouseModifier, value);
   }
 
  protected:
@@ -121,19 +159,6 @@ class CVelMorvexOpt : public com::Object<com::Dispatch<IVelMorvexOpt>,
   HRESULT Initialize() { return MakeDefaultOptions(&options_); }
 
  private:
-  // Numbers and colours share the 32 bits the registry keeps.
-  template <class Out>
-  static HRESULT Get(int32_t field, Out* value) {
-    if (!value) return E_POINTER;
-    *value = static_cast<Out>(field);
-    return S_OK;
-  }
-  template <class In>
-  static HRESULT Put(int32_t* field, In value) {
-    *field = static_cast<int32_t>(value);
-    return S_OK;
-  }
-
   OptionValues& Values() { return options_.values; }
 
   Options options_;

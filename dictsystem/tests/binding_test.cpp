@@ -23,7 +23,7 @@ bool EngineLoaded(const std::wstring& directory) {
 }
 
 com::Ptr<ILexiconHub> MakeHub(const std::wstring& engineDirectory) {
-  com::Ptr<ILexiconHub> hub = Create<ILexiconHub>(L"Morvex.LexiconHub");
+  com::Ptr<ILexiconHub> hub = CreateByProgId<ILexiconHub>(L"Morvex.LexiconHub");
   if (hub) hub->put_PathToDicDll(com::Bstr(engineDirectory.c_str()).Get());
   return hub;
 }
@@ -50,7 +50,7 @@ class BindingTest : public HubTest {
 };
 
 TEST_F(BindingTest, NewHubPointsBothPathsAtTheServerDirectory) {
-  com::Ptr<ILexiconHub> hub = Create<ILexiconHub>(L"Morvex.LexiconHub");
+  com::Ptr<ILexiconHub> hub = CreateByProgId<ILexiconHub>(L"Morvex.LexiconHub");
   ASSERT_TRUE(hub);
   com::Bstr data;
   ASSERT_EQ(Hr{hub->get_PathToData(data.Put())}, Hr{S_OK});

@@ -85,7 +85,7 @@ std::string CopyOf(const std::string& path, const char* name) {
 }
 
 com::Ptr<IVelDictionary> OpenDictionary(const std::string& path, VdsDicOpenMode mode) {
-  com::Ptr<IVelDictionary> dictionary = Create<IVelDictionary>(L"LexiconHub.VelDictionary");
+  com::Ptr<IVelDictionary> dictionary = CreateByProgId<IVelDictionary>(L"LexiconHub.VelDictionary");
   if (!dictionary) return dictionary;
   dictionary->put_AccessMode(vdsModeCreate);
   dictionary->put_DicFileName(Wide(path).Get());
@@ -95,7 +95,7 @@ com::Ptr<IVelDictionary> OpenDictionary(const std::string& path, VdsDicOpenMode 
 
 // A hub bound to the engine beside the server, with the build's data.
 com::Ptr<ILexiconHub> MakeHub() {
-  com::Ptr<ILexiconHub> hub = Create<ILexiconHub>(L"Morvex.LexiconHub");
+  com::Ptr<ILexiconHub> hub = CreateByProgId<ILexiconHub>(L"Morvex.LexiconHub");
   if (hub) hub->put_PathToData(Wide(EngineDataDirectory()).Get());
   return hub;
 }
@@ -144,6 +144,30 @@ std::vector<std::string> RegistryOrder(const std::string& path, bool values) {
 }
 
 using ClientTest = HubTest;
+
+// Before each test a hub bound to the engine is started over an empty list
+// of theme 1, and after it the hub exits; the tests open their dictionaries
+// by file name.
+class StartedHubTest : public ClientTest {
+ protected:
+  void SetUp() override {
+    ClientTest::SetUp();
+    if (HasFatalFailure()) return;
+    hub_ = MakeHub();
+    MakeListKey("1");
+    ASSERT_TRUE(hub_);
+    ASSERT_EQ(Hr{hub_->Init()}, Hr{S_OK});
+  }
+  void TearDown() override {
+    if (hub_) hub_->Exit();
+    TakeErrorInfo();
+    hub_.Reset();
+    ClientTest::TearDown();
+  }
+
+ private:
+  com::Ptr<ILexiconHub> hub_;
+};
 
 TEST_F(ClientTest, InitListsTheDictionariesAndExitClosesThemBeforeReportingTheMissingMDExit) {
   SetListString("1", "EnRu", TestFiles().englishRussian);
@@ -204,7 +228,7 @@ TEST_F(ClientTest, ListingRunsBackwardsOverThemesAndValuesAndSkipsWhatIsNoDictio
   SetListString("Name", "stray", files.englishRussian);
   SetListString("Name\\400", "1", "General");
 
-  com::Ptr<IVelRegMngr> registry = Create<IVelRegMngr>(L"LexiconHub.VelRegMngr");
+  com::Ptr<IVelRegMngr> registry = CreateByProgId<IVelRegMngr>(L"LexiconHub.VelRegMngr");
   ASSERT_TRUE(registry);
   // An engine must be bound for the headers to be read.
   com::Ptr<ILexiconHub> hub = MakeHub();
@@ -247,10 +271,7 @@ TEST_F(ClientTest, ListingRunsBackwardsOverThemesAndValuesAndSkipsWhatIsNoDictio
   TakeErrorInfo();
 }
 
-TEST_F(ClientTest, OpenMirrorsTheHeader) {
-  com::Ptr<ILexiconHub> hub = MakeHub();
-  MakeListKey("1");
-  ASSERT_EQ(Hr{hub->Init()}, Hr{S_OK});
+TEST_F(StartedHubTest, OpenMirrorsTheHeader) {
   com::Ptr<IVelDictionary> dictionary = OpenDictionary(TestFiles().englishRussian, vdsOpenProp);
   ASSERT_TRUE(dictionary);
   com::Bstr sign, infoIn, infoOut;
@@ -285,13 +306,11 @@ TEST_F(ClientTest, OpenMirrorsTheHeader) {
   EXPECT_EQ(Hr{readOnly->put_DicFileName(com::Bstr(L"x").Get())}, Hr{ErrorResult(512)});
   TakeErrorInfo();
 
-  com::Ptr<IVelDictionary> missing = Create<IVelDictionary>(L"LexiconHub.VelDictionary");
+  com::Ptr<IVelDictionary> missing = CreateByProgId<IVelDictionary>(L"LexiconHub.VelDictionary");
   missing->put_AccessMode(vdsModeCreate);
   missing->put_DicFileName(Wide(TestFiles().directory + "no-such.dic").Get());
   EXPECT_EQ(Hr{missing->Open(vdsOpenRead)}, Hr{ErrorResult(520)});
   EXPECT_EQ(Number(missing.Get(), &IVelDictionary::get_Opened), 0);
-  TakeErrorInfo();
-  hub->Exit();
   TakeErrorInfo();
 }
 
@@ -308,21 +327,28 @@ EngineAnswer Answer(int status, const char* word, const char* article) {
   return {status, word != nullptr, word ? word : "", article != nullptr, article ? article : ""};
 }
 
-void ExpectSameAnswer(const EngineAnswer& engine, HRESULT hr, BSTR word, BSTR article) {
-  EXPECT_EQ(Hr{hr}, Hr{S_OK});
+// Expects the word and article that `ask` gives (as the dictionary's Find,
+// Next and Prev give them) to be the engine's own answer. The outputs start
+// out as garbage, so that one the call leaves unset shows.
+template <class Ask>
+void ExpectHubAnswersAsTheEngine(const EngineAnswer& engine, Ask ask) {
+  BSTR word = reinterpret_cast<BSTR>(1), article = reinterpret_cast<BSTR>(1);
+  EXPECT_EQ(Hr{ask(&word, &article)}, Hr{S_OK});
   if (engine.status != MD_OK) {
     EXPECT_EQ(word, nullptr);
     EXPECT_EQ(article, nullptr);
-    return;
+  } else {
+    EXPECT_EQ(word != nullptr, engine.hasWord);
+    EXPECT_EQ(article != nullptr, engine.hasArticle);
+    if (word) {
+      EXPECT_STREQ(word, Wide(engine.word).Text());
+    }
+    if (article) {
+      EXPECT_STREQ(article, Wide(engine.article).Text());
+    }
   }
-  EXPECT_EQ(word != nullptr, engine.hasWord);
-  EXPECT_EQ(article != nullptr, engine.hasArticle);
-  if (word) {
-    EXPECT_STREQ(word, Wide(engine.word).Text());
-  }
-  if (article) {
-    EXPECT_STREQ(article, Wide(engine.article).Text());
-  }
+  SysFreeString(word);
+  SysFreeString(article);
 }
 
 struct FindCase {
@@ -330,10 +356,7 @@ struct FindCase {
   const char* word;
 };
 
-TEST_F(ClientTest, EveryFindTypeHandsOnWhatTheEngineFinds) {
-  com::Ptr<ILexiconHub> hub = MakeHub();
-  MakeListKey("1");
-  ASSERT_EQ(Hr{hub->Init()}, Hr{S_OK});
+TEST_F(StartedHubTest, EveryFindTypeHandsOnWhatTheEngineFinds) {
   com::Ptr<IVelDictionary> dictionary = OpenDictionary(TestFiles().englishRussian, vdsOpenRead);
   ASSERT_TRUE(dictionary);
   MD_HANDLE own = MDOpen(TestFiles().englishRussian.c_str(), 0);
@@ -357,12 +380,9 @@ TEST_F(ClientTest, EveryFindTypeHandsOnWhatTheEngineFinds) {
     const char* word = nullptr;
     const char* article = nullptr;
     int status = MDFind(own, c.type, c.word, &word, &article);
-    EngineAnswer engine = Answer(status, word, article);
-    BSTR outWord = reinterpret_cast<BSTR>(1), outArticle = reinterpret_cast<BSTR>(1);
-    HRESULT hr = dictionary->Find(c.type, Wide(c.word).Get(), &outWord, &outArticle);
-    ExpectSameAnswer(engine, hr, outWord, outArticle);
-    SysFreeString(outWord);
-    SysFreeString(outArticle);
+    ExpectHubAnswersAsTheEngine(Answer(status, word, article), [&](BSTR* found, BSTR* text) {
+      return dictionary->Find(c.type, Wide(c.word).Get(), found, text);
+    });
   }
   MDClose(&own);
 
@@ -375,14 +395,9 @@ TEST_F(ClientTest, EveryFindTypeHandsOnWhatTheEngineFinds) {
   EXPECT_NE(std::wstring(article.Text()).find(L"house"), std::wstring::npos);
   EXPECT_NE(std::wstring(article.Text()).find(kHouseRuWide), std::wstring::npos);
   dictionary->Close();
-  hub->Exit();
-  TakeErrorInfo();
 }
 
-TEST_F(ClientTest, NextAndPrevStepThroughTheWordsAndStopAtTheEnds) {
-  com::Ptr<ILexiconHub> hub = MakeHub();
-  MakeListKey("1");
-  ASSERT_EQ(Hr{hub->Init()}, Hr{S_OK});
+TEST_F(StartedHubTest, NextAndPrevStepThroughTheWordsAndStopAtTheEnds) {
   com::Ptr<IVelDictionary> dictionary = OpenDictionary(TestFiles().englishRussian, vdsOpenRead);
   ASSERT_TRUE(dictionary);
   MD_HANDLE own = MDOpen(TestFiles().englishRussian.c_str(), 0);
@@ -400,25 +415,16 @@ TEST_F(ClientTest, NextAndPrevStepThroughTheWordsAndStopAtTheEnds) {
       SCOPED_TRACE((forward ? "next " : "prev ") + std::to_string(step));
       word = text = nullptr;
       int status = forward ? MDNext(own, &word, &text) : MDPrev(own, &word, &text);
-      EngineAnswer engine = Answer(status, word, text);
-      BSTR outWord = reinterpret_cast<BSTR>(1), outArticle = reinterpret_cast<BSTR>(1);
-      HRESULT hr = forward ? dictionary->Next(&outWord, &outArticle)
-                           : dictionary->Prev(&outWord, &outArticle);
-      ExpectSameAnswer(engine, hr, outWord, outArticle);
-      SysFreeString(outWord);
-      SysFreeString(outArticle);
+      ExpectHubAnswersAsTheEngine(Answer(status, word, text), [&](BSTR* found, BSTR* article) {
+        return forward ? dictionary->Next(found, article) : dictionary->Prev(found, article);
+      });
     }
   }
   MDClose(&own);
   dictionary->Close();
-  hub->Exit();
-  TakeErrorInfo();
 }
 
-TEST_F(ClientTest, EditsAreSeenByASecondObjectAndRefreshTheArticleCount) {
-  com::Ptr<ILexiconHub> hub = MakeHub();
-  MakeListKey("1");
-  ASSERT_EQ(Hr{hub->Init()}, Hr{S_OK});
+TEST_F(StartedHubTest, EditsAreSeenByASecondObjectAndRefreshTheArticleCount) {
   std::string path = CopyOf(TestFiles().englishRussian, "edit.dic");
   com::Ptr<IVelDictionary> editor = OpenDictionary(path, vdsOperWrite);
   ASSERT_TRUE(editor);
@@ -453,14 +459,9 @@ TEST_F(ClientTest, EditsAreSeenByASecondObjectAndRefreshTheArticleCount) {
             Hr{S_OK});
   EXPECT_NE(std::wstring(article.Text()).find(kHouseRuWide), std::wstring::npos);
   reader->Close();
-  hub->Exit();
-  TakeErrorInfo();
 }
 
-TEST_F(ClientTest, AHeldHandleIsClosedByASecondOpenAndByTheLastRelease) {
-  com::Ptr<ILexiconHub> hub = MakeHub();
-  MakeListKey("1");
-  ASSERT_EQ(Hr{hub->Init()}, Hr{S_OK});
+TEST_F(StartedHubTest, AHeldHandleIsClosedByASecondOpenAndByTheLastRelease) {
   std::string path = CopyOf(TestFiles().englishRussian, "held.dic");
   com::Ptr<IVelDictionary> first = OpenDictionary(path, vdsOperWrite);
   ASSERT_TRUE(first);
@@ -472,8 +473,6 @@ TEST_F(ClientTest, AHeldHandleIsClosedByASecondOpenAndByTheLastRelease) {
   ASSERT_TRUE(second);
   EXPECT_EQ(Number(second.Get(), &IVelDictionary::get_Opened), 1);
   second->Close();
-  hub->Exit();
-  TakeErrorInfo();
 }
 
 TEST_F(ClientTest, ASecondHubLeavesTheFirstOnesDictionariesWorking) {

@@ -15,7 +15,7 @@ using EngineInitTest = HubTest;
 
 TEST_F(EngineInitTest, FailedMDInitLeavesTheEngineBoundAndInitCanBeRetried) {
   MakeListKey("1");
-  com::Ptr<ILexiconHub> hub = Create<ILexiconHub>(L"Morvex.LexiconHub");
+  com::Ptr<ILexiconHub> hub = CreateByProgId<ILexiconHub>(L"Morvex.LexiconHub");
   ASSERT_TRUE(hub);
   // The server's own directory holds no Lang.dat.
   EXPECT_EQ(Hr{hub->Init()}, Hr{ErrorResult(517)});

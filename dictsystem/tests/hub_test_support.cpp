@@ -1,8 +1,6 @@
 // The shared helpers of the dictionary system server's client tests.
 #include "hub_test_support.h"
 
-#include <iomanip>
-
 namespace com = morvex::com;
 
 namespace {
@@ -29,47 +27,6 @@ void CopyTree(const char* from, const char* to) {
 }
 
 }  // namespace
-
-void PrintTo(const Hr& hr, std::ostream* out) {
-  *out << "0x" << std::hex << std::setw(8) << std::setfill('0')
-       << static_cast<unsigned long>(hr.value);
-}
-
-ErrorRecord TakeErrorInfo() {
-  ErrorRecord record;
-  com::Ptr<IErrorInfo> info;
-  if (GetErrorInfo(0, info.Put()) != S_OK || !info) return record;
-  record.present = true;
-  com::Bstr description, source;
-  info->GetDescription(description.Put());
-  info->GetSource(source.Put());
-  info->GetGUID(&record.iid);
-  record.description = description.Text();
-  record.source = source.Text();
-  return record;
-}
-
-DISPID LateCall::Id(const wchar_t* name) const {
-  DISPID id = DISPID_UNKNOWN;
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  return id;
-}
-
-HRESULT LateCall::Invoke(const wchar_t* name, WORD flags, std::vector<com::Variant> arguments,
-                         VARIANT* result, EXCEPINFO* exception) const {
-  std::vector<VARIANT> reversed;
-  for (auto it = arguments.rbegin(); it != arguments.rend(); ++it) reversed.push_back(it->Get());
-  DISPID put = DISPID_PROPERTYPUT;
-  DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-  if (flags == DISPATCH_PROPERTYPUT) {
-    params.rgdispidNamedArgs = &put;
-    params.cNamedArgs = 1;
-  }
-  UINT argumentError = 0;
-  return object->Invoke(Id(name), IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, exception,
-                        &argumentError);
-}
 
 std::wstring ProgramDirectory() {
   wchar_t path[MAX_PATH] = {};
@@ -136,12 +93,6 @@ void HubTest::SetUp() {
 }
 
 void HubTest::TearDown() {
-  if (HMODULE server = GetModuleHandleW(L"LexiconHub.dll")) {
-    using CanUnload = HRESULT(STDAPICALLTYPE*)();
-    auto canUnload = reinterpret_cast<CanUnload>(
-        reinterpret_cast<void (*)()>(GetProcAddress(server, "DllCanUnloadNow")));
-    ASSERT_NE(canUnload, nullptr);
-    EXPECT_EQ(Hr{canUnload()}, Hr{S_OK}) << "an object of the server is still alive";
-  }
+  ExpectNoLiveObjects(L"LexiconHub.dll");
   CoUninitialize();
 }

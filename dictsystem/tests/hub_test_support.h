@@ -1,6 +1,6 @@
-// What the client tests of the dictionary system server share: HRESULTs
-// that print in hexadecimal, objects created as a client creates them (by
-// ProgID), the error information a failed call left, late-bound calls, the
+// What the client tests of the dictionary system server share: the
+// framework's client-side helpers (HRESULT printing, objects made by ProgID,
+// late-bound calls, the error information a failed call left), the
 // registry lists of installed dictionaries written by the test (the user's
 // own lists are set aside while the tests run and put back afterwards), and
 // the directories of the test build.
@@ -9,51 +9,18 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <ostream>
 #include <string>
-#include <vector>
 
 #include "LexiconHub.h"
 #include "com/Automation.h"
 #include "com/ComPtr.h"
+#include "com/testing/ServerClient.h"
 
-struct Hr {
-  HRESULT value;
-  bool operator==(const Hr& other) const { return value == other.value; }
-};
-void PrintTo(const Hr& hr, std::ostream* out);
+// The framework's client-side helpers, used throughout these tests.
+using namespace morvex::com::testing;
 
 // The HRESULT of the server's error with string id `id`.
 constexpr HRESULT ErrorResult(UINT id) { return static_cast<HRESULT>(0x80040000u + id); }
-
-// An object of the server made by ProgID through CoCreateInstance.
-template <class Itf>
-morvex::com::Ptr<Itf> Create(const wchar_t* progId) {
-  CLSID clsid;
-  morvex::com::Ptr<Itf> object;
-  EXPECT_EQ(Hr{CLSIDFromProgID(progId, &clsid)}, Hr{S_OK}) << "is LexiconHub registered?";
-  EXPECT_EQ(
-      Hr{CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, __uuidof(Itf), object.PutVoid())},
-      Hr{S_OK});
-  return object;
-}
-
-// The thread's error information, taken (and so cleared) by GetErrorInfo.
-struct ErrorRecord {
-  bool present = false;
-  std::wstring description;
-  std::wstring source;
-  GUID iid = GUID_NULL;
-};
-ErrorRecord TakeErrorInfo();
-
-// A member called by name, as a script calls it; arguments in declared order.
-struct LateCall {
-  morvex::com::Ptr<IDispatch> object;
-  DISPID Id(const wchar_t* name) const;
-  HRESULT Invoke(const wchar_t* name, WORD flags, std::vector<morvex::com::Variant> arguments,
-                 VARIANT* result, EXCEPINFO* exception = nullptr) const;
-};
 
 // Directories of the test build, each with a trailing backslash.
 std::wstring ProgramDirectory();  // bin\, where the server and the engine are

@@ -16,7 +16,7 @@ namespace {
 using ObjectTest = HubTest;
 
 com::Ptr<IVelDictionary> MakeDictionary() {
-  return Create<IVelDictionary>(L"LexiconHub.VelDictionary");
+  return CreateByProgId<IVelDictionary>(L"LexiconHub.VelDictionary");
 }
 
 // --- Registration
@@ -52,7 +52,7 @@ TEST_F(ObjectTest, EveryClassIsRegisteredUnderBothProgIdsWithItsTypeLibrary) {
   EXPECT_TRUE(com::testing::EmbeddedLibidIs(server.c_str(), LIBID_LEXICONHUBLib));
   EXPECT_TRUE(com::testing::RegisteredLibidIs(LIBID_LEXICONHUBLib, 1, 0));
 
-  com::Ptr<ILexiconHub> hub = Create<ILexiconHub>(L"Morvex.LexiconHub");
+  com::Ptr<ILexiconHub> hub = CreateByProgId<ILexiconHub>(L"Morvex.LexiconHub");
   com::Ptr<IConnectionPointContainer> points;
   ASSERT_EQ(Hr{hub.As(&points)}, Hr{S_OK});
   com::Ptr<IConnectionPoint> events;
@@ -74,13 +74,14 @@ struct ErrorCase {
 };
 
 TEST_F(ObjectTest, EveryErrorCarriesItsTextSourceAndInterface) {
-  com::Ptr<ILexiconHub> hub = Create<ILexiconHub>(L"Morvex.LexiconHub");
+  com::Ptr<ILexiconHub> hub = CreateByProgId<ILexiconHub>(L"Morvex.LexiconHub");
   com::Ptr<IVelDictionary> dictionary = MakeDictionary();
-  com::Ptr<IVelProject> project = Create<IVelProject>(L"LexiconHub.VelProject");
+  com::Ptr<IVelProject> project = CreateByProgId<IVelProject>(L"LexiconHub.VelProject");
   com::Ptr<IVelDictCollection> dictionaries =
-      Create<IVelDictCollection>(L"LexiconHub.VelDictCollection");
-  com::Ptr<IVelPrjCollection> projects = Create<IVelPrjCollection>(L"LexiconHub.VelPrjCollection");
-  com::Ptr<IVelRegMngr> registry = Create<IVelRegMngr>(L"LexiconHub.VelRegMngr");
+      CreateByProgId<IVelDictCollection>(L"LexiconHub.VelDictCollection");
+  com::Ptr<IVelPrjCollection> projects =
+      CreateByProgId<IVelPrjCollection>(L"LexiconHub.VelPrjCollection");
+  com::Ptr<IVelRegMngr> registry = CreateByProgId<IVelRegMngr>(L"LexiconHub.VelRegMngr");
   ASSERT_TRUE(hub && dictionary && project && dictionaries && projects && registry);
   const wchar_t* kDictionarySource = L"LexiconHub.VelDictionary.1";
   com::Bstr word(L"cat");
@@ -169,18 +170,13 @@ TEST_F(ObjectTest, LateBoundCallersReceiveTheErrorAsAnException) {
   com::Ptr<IVelDictionary> dictionary = MakeDictionary();
   ASSERT_TRUE(dictionary);
   LateCall call{com::Ptr<IDispatch>(dictionary.Get())};
-  EXPECT_EQ(call.Id(L"DicFileName"), 1);
-  EXPECT_EQ(call.Id(L"ThemeID"), 21);
-  EXPECT_EQ(call.Id(L"Delete"), 20);
-  EXCEPINFO exception = {};
-  EXPECT_EQ(Hr{call.Invoke(L"Close", DISPATCH_METHOD, {}, nullptr, &exception)},
+  EXPECT_TRUE(HasDispIds(call, {{L"DicFileName", 1}, {L"ThemeID", 21}, {L"Delete", 20}}));
+  ScopedExcepInfo exception;
+  EXPECT_EQ(Hr{call.Invoke(call.Id(L"Close"), DISPATCH_METHOD, {}, nullptr, &exception)},
             Hr{DISP_E_EXCEPTION});
   EXPECT_EQ(Hr{exception.scode}, Hr{ErrorResult(521)});
   EXPECT_STREQ(exception.bstrDescription, L"Error closing dictionary");
   EXPECT_STREQ(exception.bstrSource, L"LexiconHub.VelDictionary.1");
-  SysFreeString(exception.bstrDescription);
-  SysFreeString(exception.bstrSource);
-  SysFreeString(exception.bstrHelpFile);
 }
 
 // --- Dictionary properties
@@ -304,7 +300,7 @@ template <class CollectionItf>
 void CheckCollectionRules(const wchar_t* progId, HRESULT (CollectionItf::*putActive)(long),
                           HRESULT (CollectionItf::*getActive)(long*), const wchar_t* itemProgId,
                           const wchar_t* strangerProgId) {
-  com::Ptr<CollectionItf> collection = Create<CollectionItf>(progId);
+  com::Ptr<CollectionItf> collection = CreateByProgId<CollectionItf>(progId);
   ASSERT_TRUE(collection);
   long count = -1, active = 0;
   collection->get_Count(&count);
@@ -317,10 +313,10 @@ void CheckCollectionRules(const wchar_t* progId, HRESULT (CollectionItf::*putAct
 
   com::Ptr<IDispatch> items[3];
   for (auto& item : items) {
-    item = Create<IDispatch>(itemProgId);
+    item = CreateByProgId<IDispatch>(itemProgId);
     ASSERT_EQ(Hr{collection->Add(item.Get())}, Hr{S_OK});
   }
-  com::Ptr<IDispatch> stranger = Create<IDispatch>(strangerProgId);
+  com::Ptr<IDispatch> stranger = CreateByProgId<IDispatch>(strangerProgId);
   EXPECT_EQ(Hr{collection->Add(stranger.Get())}, Hr{E_UNEXPECTED});
   EXPECT_EQ(Hr{collection->Add(nullptr)}, Hr{E_UNEXPECTED});
   collection->get_Count(&count);
@@ -363,7 +359,7 @@ TEST_F(ObjectTest, CollectionsAreOneBasedAndCountEveryAdd) {
 
 TEST_F(ObjectTest, ItemsMoveUpWhenOneIsRemoved) {
   com::Ptr<IVelDictCollection> collection =
-      Create<IVelDictCollection>(L"LexiconHub.VelDictCollection");
+      CreateByProgId<IVelDictCollection>(L"LexiconHub.VelDictCollection");
   ASSERT_TRUE(collection);
   for (long theme = 1; theme <= 3; ++theme) {
     com::Ptr<IVelDictionary> dictionary = MakeDictionary();
@@ -384,7 +380,7 @@ TEST_F(ObjectTest, ItemsMoveUpWhenOneIsRemoved) {
 // --- Project
 
 TEST_F(ObjectTest, ProjectHoldsItsDefaultsAndChecksItsRanges) {
-  com::Ptr<IVelProject> project = Create<IVelProject>(L"LexiconHub.VelProject");
+  com::Ptr<IVelProject> project = CreateByProgId<IVelProject>(L"LexiconHub.VelProject");
   ASSERT_TRUE(project);
   long langIn = 0, autoSwitch = -1;
   VdsPrjGather gathering = vpgUnknownGather;
@@ -423,7 +419,7 @@ void SetThemeName(const char* language, const char* theme, DWORD type, const voi
 }
 
 TEST_F(ObjectTest, ThemeNamesFallBackToTheAnyLanguageKey) {
-  com::Ptr<IVelRegMngr> registry = Create<IVelRegMngr>(L"LexiconHub.VelRegMngr");
+  com::Ptr<IVelRegMngr> registry = CreateByProgId<IVelRegMngr>(L"LexiconHub.VelRegMngr");
   ASSERT_TRUE(registry);
   SetThemeName("400", "3", REG_SZ, "General", 8);
   SetThemeName("409", "5", REG_SZ, "Law", 4);
@@ -450,7 +446,7 @@ TEST_F(ObjectTest, ThemeNamesFallBackToTheAnyLanguageKey) {
 }
 
 TEST_F(ObjectTest, ThemeNamesAreReadWithinTheirStoredSize) {
-  com::Ptr<IVelRegMngr> registry = Create<IVelRegMngr>(L"LexiconHub.VelRegMngr");
+  com::Ptr<IVelRegMngr> registry = CreateByProgId<IVelRegMngr>(L"LexiconHub.VelRegMngr");
   ASSERT_TRUE(registry);
   // Stored without a terminator, and a name given as binary data.
   SetThemeName("400", "1", REG_SZ, "MedicineXYZ", 8);
@@ -465,7 +461,7 @@ TEST_F(ObjectTest, ThemeNamesAreReadWithinTheirStoredSize) {
 }
 
 TEST_F(ObjectTest, LateBoundThemeLookupWritesTheLanguageBackByReference) {
-  com::Ptr<IVelRegMngr> registry = Create<IVelRegMngr>(L"LexiconHub.VelRegMngr");
+  com::Ptr<IVelRegMngr> registry = CreateByProgId<IVelRegMngr>(L"LexiconHub.VelRegMngr");
   ASSERT_TRUE(registry);
   SetThemeName("400", "3", REG_SZ, "General", 8);
   LateCall call{com::Ptr<IDispatch>(registry.Get())};
@@ -484,13 +480,14 @@ TEST_F(ObjectTest, LateBoundThemeLookupWritesTheLanguageBackByReference) {
   EXPECT_EQ(language, 1024);
 
   com::Variant omitted;
-  ASSERT_EQ(Hr{call.Invoke(L"GetDicThemeByID", DISPATCH_METHOD, {com::Variant(3L)}, omitted.Put())},
+  ASSERT_EQ(Hr{call.Invoke(call.Id(L"GetDicThemeByID"), DISPATCH_METHOD, {com::Variant(3L)},
+                           omitted.Put())},
             Hr{S_OK});
   EXPECT_STREQ(omitted.Get().bstrVal, L"General");
 }
 
 TEST_F(ObjectTest, MakeDictNameNeedsADictionaryAndATheme) {
-  com::Ptr<IVelRegMngr> registry = Create<IVelRegMngr>(L"LexiconHub.VelRegMngr");
+  com::Ptr<IVelRegMngr> registry = CreateByProgId<IVelRegMngr>(L"LexiconHub.VelRegMngr");
   com::Ptr<IVelDictionary> dictionary = MakeDictionary();
   ASSERT_TRUE(registry && dictionary);
   SetThemeName("400", "3", REG_SZ, "General", 8);
@@ -504,7 +501,7 @@ TEST_F(ObjectTest, MakeDictNameNeedsADictionaryAndATheme) {
 }
 
 TEST_F(ObjectTest, MakeDictNameJoinsTheThemeNameAndThePairNameOfTheInterfaceLanguage) {
-  com::Ptr<IVelRegMngr> registry = Create<IVelRegMngr>(L"LexiconHub.VelRegMngr");
+  com::Ptr<IVelRegMngr> registry = CreateByProgId<IVelRegMngr>(L"LexiconHub.VelRegMngr");
   com::Ptr<IVelDictionary> dictionary = MakeDictionary();
   ASSERT_TRUE(registry && dictionary);
   SetThemeName("409", "3", REG_SZ, "General", 8);

@@ -10,10 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "base/tests/wordlist_support.h"
 #include "grammar/CGramInfo.h"
 #include "grammar/GramCase.h"
-#include "grammar/GrammarTables.h"
+#include "grammar/tests/grammar_tables_fixture.h"
 
 namespace {
 
@@ -46,24 +45,7 @@ const char kGramIdSource[] =
     "}\n";
 const char kGramValSource[] = "table Numbers\n{\n\"sg\", 0\n\"pl\", 1\n}\n";
 
-class GramStringTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir_ = new ScratchDir;
-    dir_->Write("GramId.txt", kGramIdSource);
-    dir_->Write("GramVal.txt", kGramValSource);
-    ASSERT_EQ(OpenGrammar(dir_->DirWithSeparator().c_str()), 1);
-  }
-  static void TearDownTestSuite() {
-    CloseGrammar();
-    delete dir_;
-    dir_ = nullptr;
-  }
-
- private:
-  static ScratchDir* dir_;
-};
-ScratchDir* GramStringTest::dir_ = nullptr;
+using GramStringTest = GrammarTablesTest<kGramIdSource, kGramValSource>;
 
 std::string Str(const MCString& s) {
   return std::string(static_cast<const char*>(s), static_cast<size_t>(s.GetLength()));

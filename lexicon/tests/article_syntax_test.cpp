@@ -9,8 +9,7 @@
 #include <ostream>
 #include <string>
 
-#include "base/tests/wordlist_support.h"
-#include "grammar/GrammarTables.h"
+#include "grammar/tests/grammar_tables_fixture.h"
 #include "lexicon/ArticleSyntax.h"
 #include "lexicon/CEntry.h"
 #include "lexicon/CMeaning.h"
@@ -281,24 +280,7 @@ const char kGramIdSource[] =
     "table GramId\n{\n\"sg\", 131\n\"pl\", 132\n\"m\", 135\n\"tr\", 150\n}\n";
 const char kGramValSource[] = "table Numbers\n{\n\"sg\", 0\n\"pl\", 1\n}\n";
 
-class DictFormGrammar : public testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    dir_ = new ScratchDir;
-    dir_->Write("GramId.txt", kGramIdSource);
-    dir_->Write("GramVal.txt", kGramValSource);
-    ASSERT_EQ(OpenGrammar(dir_->DirWithSeparator().c_str()), 1);
-  }
-  static void TearDownTestSuite() {
-    CloseGrammar();
-    delete dir_;
-    dir_ = nullptr;
-  }
-
- private:
-  static ScratchDir* dir_;
-};
-ScratchDir* DictFormGrammar::dir_ = nullptr;
+using DictFormGrammar = GrammarTablesTest<kGramIdSource, kGramValSource>;
 
 TEST_F(DictFormGrammar, BlocksShowTheNamedAttributes) {
   const struct {

@@ -12,6 +12,7 @@
 #include "lexicon/CDic.h"
 #include "lexicon/tests/dic_edit_support.h"
 #include "lexicon/tests/dic_test_support.h"
+#include "lexicon/tests/shipped_alphabets.h"
 
 namespace {
 

@@ -1,11 +1,7 @@
 #include "lexicon/tests/dic_edit_support.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "base/CLangData.h"
-#include "base/tests/wordlist_support.h"
 #include "lexicon/ArticleSyntax.h"
 #include "lexicon/CDicHeader.h"
 #include "lexicon/CDicIndex.h"
@@ -139,18 +135,4 @@ std::string ZList(const std::vector<std::string>& items) {
   std::string list;
   for (const std::string& item : items) list += item + '\0';
   return list + '\0';
-}
-
-bool LoadShippedAlphabets() {
-  static const bool loaded = [] {
-    std::ifstream source(MORVEX_SOURCE_DATA_DIR "/Lang.txt", std::ios::binary);
-    if (!source) return false;
-    std::stringstream text;
-    text << source.rdbuf();
-    static ScratchDir dir;
-    dir.Write("Lang.txt", text.str());
-    return GetLangData()->Load(dir.DirWithSeparator().c_str(), "Lang.dat") == CLangData::kLoaded &&
-           GetLang(kRussianLang) != nullptr;
-  }();
-  return loaded;
 }

@@ -1,6 +1,6 @@
 // Helpers of the editing tests: a dictionary made for editing, everything it
-// reads back through an open object, the layout check of a rewritten file,
-// and the shipped alphabets for the Russian cases.
+// reads back through an open object, and the layout check of a rewritten
+// file.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -47,7 +47,3 @@ std::vector<std::string> FilesIn(const std::string& dir);
 
 // A NUL-separated list ending with an empty text.
 std::string ZList(const std::vector<std::string>& items);
-
-// Loads the shipped alphabets into the process-wide language data once;
-// false when the source tree has none.
-bool LoadShippedAlphabets();

@@ -20,6 +20,7 @@
 #include "lexicon/MorvexLexicon.h"
 #include "lexicon/tests/dic_edit_support.h"
 #include "lexicon/tests/dic_test_support.h"
+#include "lexicon/tests/shipped_alphabets.h"
 
 namespace {
 

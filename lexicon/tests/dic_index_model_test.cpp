@@ -6,40 +6,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <random>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "base/CLangData.h"
 #include "base/CharServices.h"
 #include "base/tests/wordlist_support.h"
 #include "lexicon/CDicIndex.h"
 #include "lexicon/DicWordOrder.h"
 #include "lexicon/tests/dic_index_support.h"
+#include "lexicon/tests/shipped_alphabets.h"
 
 namespace {
 
 constexpr unsigned short kNoAlphabet = 0x7F;  // a language the data never holds
 constexpr unsigned short kRussian = 0x419;
-
-// Loads the shipped alphabets into the process-wide language data once;
-// false when the source tree has none.
-bool LoadShippedAlphabets() {
-  static const bool loaded = [] {
-    std::ifstream source(MORVEX_SOURCE_DATA_DIR "/Lang.txt", std::ios::binary);
-    if (!source) return false;
-    std::stringstream text;
-    text << source.rdbuf();
-    static ScratchDir dir;
-    dir.Write("Lang.txt", text.str());
-    return GetLangData()->Load(dir.DirWithSeparator().c_str(), "Lang.dat") == CLangData::kLoaded &&
-           GetLang(kRussian) != nullptr;
-  }();
-  return loaded;
-}
 
 Words SortedUnique(Words words, const CDicWordOrder& order) {
   std::sort(words.begin(), words.end(), [&](const std::string& a, const std::string& b) {
@@ -151,16 +133,23 @@ void CheckAgainstModel(const Words& words, unsigned short lang, std::mt19937& ra
   EXPECT_EQ(index.ListWords(listed, offsets), static_cast<int>(words.size()));
 }
 
-TEST(DicIndexModel, RandomSevenBitWordSets) {
-  const std::string alphabet = "abcABC-1";
-  const CDicWordOrder order(kNoAlphabet);
-  std::mt19937 random(20261210);
-  for (int round = 0; round < 40; ++round) {
+// Random word sets over `alphabet`, round r holding up to 1 + r * growth
+// words of at most `maxLength` letters, each checked against the model.
+void CheckRandomWordSets(unsigned short lang, const std::string& alphabet, unsigned seed,
+                         int rounds, size_t growth, size_t maxLength) {
+  const CDicWordOrder order(lang);
+  std::mt19937 random(seed);
+  for (int round = 0; round < rounds; ++round) {
     SCOPED_TRACE("round " + std::to_string(round));
-    const Words words = SortedUnique(RandomWords(random, alphabet, 1 + round * 5, 6), order);
-    CheckAgainstModel(words, kNoAlphabet, random, alphabet);
-    if (HasFatalFailure()) return;
+    const Words words = SortedUnique(
+        RandomWords(random, alphabet, 1 + static_cast<size_t>(round) * growth, maxLength), order);
+    CheckAgainstModel(words, lang, random, alphabet);
+    if (::testing::Test::HasFatalFailure()) return;
   }
+}
+
+TEST(DicIndexModel, RandomSevenBitWordSets) {
+  CheckRandomWordSets(kNoAlphabet, "abcABC-1", 20261210, 40, 5, 6);
 }
 
 TEST(DicIndexModel, LongWordsMakeChainsOfBranches) {
@@ -179,15 +168,7 @@ TEST(DicIndexModel, RandomRussianWordSetsWithLatinLetters) {
   if (!LoadShippedAlphabets()) GTEST_SKIP() << "no shipped alphabets";
   // Cyrillic letters of both cases (yo among them), Latin ones outside the
   // alphabet, a blank and a hyphen.
-  const std::string alphabet = Cp1251("абеёжяАЁЯ") + "xyXD -";
-  const CDicWordOrder order(kRussian);
-  std::mt19937 random(1049);
-  for (int round = 0; round < 30; ++round) {
-    SCOPED_TRACE("round " + std::to_string(round));
-    const Words words = SortedUnique(RandomWords(random, alphabet, 1 + round * 6, 5), order);
-    CheckAgainstModel(words, kRussian, random, alphabet);
-    if (HasFatalFailure()) return;
-  }
+  CheckRandomWordSets(kRussian, Cp1251("абеёжяАЁЯ") + "xyXD -", 1049, 30, 6, 5);
 }
 
 // --- The word order

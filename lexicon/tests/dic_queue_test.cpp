@@ -3,19 +3,17 @@
 // positions, the lifecycle of what a set owns, and null arguments.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "base/CLangData.h"
 #include "base/tests/wordlist_support.h"
 #include "lexicon/CDicHeader.h"
 #include "lexicon/CDicItem.h"
 #include "lexicon/CEntry.h"
 #include "lexicon/DicQueues.h"
 #include "lexicon/tests/dic_test_support.h"
+#include "lexicon/tests/shipped_alphabets.h"
 
 namespace {
 
@@ -28,21 +26,6 @@ const char kSeparator[] = "\\";
 #else
 const char kSeparator[] = "/";
 #endif
-
-// The shipped alphabets, loaded once into the process-wide language data
-// that language pairs look up.
-bool LoadShippedAlphabets() {
-  static const bool loaded = [] {
-    std::ifstream source(MORVEX_SOURCE_DATA_DIR "/Lang.txt", std::ios::binary);
-    if (!source) return false;
-    std::stringstream text;
-    text << source.rdbuf();
-    static ScratchDir dir;
-    dir.Write("Lang.txt", text.str());
-    return GetLangData()->Load(dir.DirWithSeparator().c_str(), "Lang.dat") == CLangData::kLoaded;
-  }();
-  return loaded;
-}
 
 // A type-3 dictionary (each article a reference) of words with distinct
 // first letters, given in order: a branch on the first letter whose

@@ -1,35 +1,16 @@
 #include "localekit_test_support.h"
 
-#include <iomanip>
-
 namespace com = morvex::com;
-
-void PrintTo(const Hr& hr, std::ostream* out) {
-  *out << "0x" << std::hex << std::setw(8) << std::setfill('0')
-       << static_cast<unsigned long>(hr.value);
-}
 
 void LocaleKitTest::SetUp() { ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK); }
 
 void LocaleKitTest::TearDown() {
-  if (HMODULE server = GetModuleHandleW(kLocaleKitDll)) {
-    using CanUnload = HRESULT(STDAPICALLTYPE*)();
-    auto canUnload = reinterpret_cast<CanUnload>(
-        reinterpret_cast<void (*)()>(GetProcAddress(server, "DllCanUnloadNow")));
-    ASSERT_NE(canUnload, nullptr);
-    EXPECT_EQ(Hr{canUnload()}, Hr{S_OK}) << "a manager is still alive";
-  }
+  ExpectNoLiveObjects(kLocaleKitDll);
   CoUninitialize();
 }
 
 com::Ptr<ILocaleKitMngr> LocaleKitTest::MakeManager() {
-  CLSID clsid;
-  com::Ptr<ILocaleKitMngr> manager;
-  EXPECT_EQ(Hr{CLSIDFromProgID(kLocaleKitProgId, &clsid)}, Hr{S_OK}) << "is LocaleKit registered?";
-  EXPECT_EQ(Hr{CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_ILocaleKitMngr,
-                                manager.PutVoid())},
-            Hr{S_OK});
-  return manager;
+  return CreateByProgId<ILocaleKitMngr>(kLocaleKitProgId);
 }
 
 Pixels Pixels::Block(int x, int y, int w, int h) const {

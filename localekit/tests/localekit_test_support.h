@@ -1,27 +1,24 @@
 // What LocaleKit's client tests share: a fixture that opens an apartment,
 // makes managers as the system's clients do (ProgID, CoCreateInstance) and
-// checks after each test that no manager is left alive; HRESULT printing;
-// and the pixels of icons and bitmaps, read back without a screen.
+// checks after each test that no manager is left alive; the framework's
+// client-side helpers; and the pixels of icons and bitmaps, read back
+// without a screen.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <ostream>
 #include <vector>
 
 #include "com/ComPtr.h"
+#include "com/testing/ServerClient.h"
 #include "localekit/LocaleKit.h"
+
+// The framework's client-side helpers, used throughout these tests.
+using namespace morvex::com::testing;
 
 inline constexpr wchar_t kLocaleKitDll[] = L"LocaleKit.dll";
 inline constexpr wchar_t kLocaleKitProgId[] = L"LocaleKit.LocaleKitMngr";
-
-// HRESULTs print as hexadecimal in failure messages.
-struct Hr {
-  HRESULT value;
-  bool operator==(const Hr& other) const { return value == other.value; }
-};
-void PrintTo(const Hr& hr, std::ostream* out);
 
 class LocaleKitTest : public ::testing::Test {
  protected:

@@ -143,41 +143,11 @@ TEST_F(AutomationTest, InterfaceMembersAreInTheirSlotOrder) {
       (std::vector<std::wstring>{L"get Count", L"Add", L"Remove", L"get Item", L"get _NewEnum"}));
 }
 
-// A member called by name, as a script client calls it.
-struct LateCall {
-  com::Ptr<IDispatch> object;
-
-  DISPID Id(const wchar_t* name) const {
-    DISPID id = DISPID_UNKNOWN;
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-    return id;
-  }
-
-  // `arguments` in declared order.
-  HRESULT Invoke(DISPID id, WORD flags, std::vector<com::Variant> arguments, VARIANT* result,
-                 EXCEPINFO* exception = nullptr) const {
-    std::vector<VARIANT> reversed;
-    for (auto it = arguments.rbegin(); it != arguments.rend(); ++it) reversed.push_back(it->Get());
-    DISPID put = DISPID_PROPERTYPUT;
-    DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-    if (flags == DISPATCH_PROPERTYPUT) {
-      params.rgdispidNamedArgs = &put;
-      params.cNamedArgs = 1;
-    }
-    UINT argumentError = 0;
-    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, exception,
-                          &argumentError);
-  }
-};
-
 TEST_F(AutomationTest, MembersAnswerByNameThroughIDispatch) {
   com::Ptr<IVelMorvexOpt> options = MakeOptions();
   ASSERT_TRUE(options);
   LateCall call{com::Ptr<IDispatch>(options.Get())};
-  EXPECT_EQ(call.Id(L"LangID"), 8);
-  EXPECT_EQ(call.Id(L"GetHkeyColl"), 13);
-  EXPECT_EQ(call.Id(L"MouseModifier"), 22);
+  EXPECT_TRUE(HasDispIds(call, {{L"LangID", 8}, {L"GetHkeyColl", 13}, {L"MouseModifier", 22}}));
 
   ASSERT_EQ(Hr{call.Invoke(8, DISPATCH_PROPERTYPUT, {com::Variant(1049L)}, nullptr)}, Hr{S_OK});
   com::Variant langId;
@@ -210,14 +180,11 @@ TEST_F(AutomationTest, MembersAnswerByNameThroughIDispatch) {
 
   // A refused position reaches a late-bound caller as an exception carrying it.
   com::Variant none;
-  EXCEPINFO exception = {};
+  ScopedExcepInfo exception;
   EXPECT_EQ(Hr{hotKeys.Invoke(DISPID_VALUE, DISPATCH_PROPERTYGET, {com::Variant(0L)}, none.Put(),
                               &exception)},
             Hr{DISP_E_EXCEPTION});
   EXPECT_EQ(Hr{exception.scode}, Hr{E_INVALIDARG});
-  SysFreeString(exception.bstrSource);
-  SysFreeString(exception.bstrDescription);
-  SysFreeString(exception.bstrHelpFile);
 }
 
 TEST_F(AutomationTest, OptionsObjectOffersItsEmptyEventPoint) {

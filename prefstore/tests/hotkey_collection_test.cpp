@@ -101,12 +101,8 @@ TEST_F(HotKeyCollectionTest, EnumeratorWalksACopyOfTheItems) {
 }
 
 TEST_F(HotKeyCollectionTest, CollectionMadeByItsProgIdStartsEmpty) {
-  CLSID clsid;
-  ASSERT_EQ(Hr{CLSIDFromProgID(L"PrefStore.VelHotKeyColl", &clsid)}, Hr{S_OK});
-  com::Ptr<IVelHotKeyColl> own;
-  ASSERT_EQ(
-      Hr{CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IVelHotKeyColl, own.PutVoid())},
-      Hr{S_OK});
+  com::Ptr<IVelHotKeyColl> own = CreateByProgId<IVelHotKeyColl>(L"PrefStore.VelHotKeyColl");
+  ASSERT_TRUE(own);
   long count = -1;
   EXPECT_EQ(Hr{own->get_Count(&count)}, Hr{S_OK});
   EXPECT_EQ(count, 0);

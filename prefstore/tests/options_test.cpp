@@ -84,12 +84,8 @@ TEST_F(OptionsTest, FreshObjectHoldsTheDefaults) {
 }
 
 TEST_F(OptionsTest, NewHotKeyHasEveryFieldMinusOne) {
-  CLSID clsid;
-  ASSERT_EQ(Hr{CLSIDFromProgID(L"PrefStore.VelHotKey", &clsid)}, Hr{S_OK});
-  com::Ptr<IVelHotKey> fresh;
-  ASSERT_EQ(
-      Hr{CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IVelHotKey, fresh.PutVoid())},
-      Hr{S_OK});
+  com::Ptr<IVelHotKey> fresh = CreateByProgId<IVelHotKey>(L"PrefStore.VelHotKey");
+  ASSERT_TRUE(fresh);
   long cmdId = 0, modifiers = 0, virtKey = 0;
   EXPECT_EQ(Hr{fresh->get_CmdID(&cmdId)}, Hr{S_OK});
   EXPECT_EQ(Hr{fresh->get_Modifiers(&modifiers)}, Hr{S_OK});

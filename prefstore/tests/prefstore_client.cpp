@@ -3,14 +3,7 @@
 
 #include <olectl.h>
 
-#include <iomanip>
-
 namespace com = morvex::com;
-
-void PrintTo(const Hr& hr, std::ostream* out) {
-  *out << "0x" << std::hex << std::setw(8) << std::setfill('0')
-       << static_cast<unsigned long>(hr.value);
-}
 
 std::vector<BYTE> Le32(std::initializer_list<long> values) {
   std::vector<BYTE> bytes;
@@ -27,13 +20,7 @@ void PrefStoreTest::SetUp() {
 }
 
 void PrefStoreTest::TearDown() {
-  if (HMODULE server = GetModuleHandleW(L"PrefStore.dll")) {
-    using CanUnload = HRESULT(STDAPICALLTYPE*)();
-    auto canUnload = reinterpret_cast<CanUnload>(
-        reinterpret_cast<void (*)()>(GetProcAddress(server, "DllCanUnloadNow")));
-    ASSERT_NE(canUnload, nullptr);
-    EXPECT_EQ(Hr{canUnload()}, Hr{S_OK}) << "an object of the server is still alive";
-  }
+  ExpectNoLiveObjects(L"PrefStore.dll");
   EndRedirect();
   if (eraseAtEnd_) RegDeleteTreeA(HKEY_CURRENT_USER, scratch_.c_str());
   CoUninitialize();
@@ -57,23 +44,11 @@ void PrefStoreTest::EndRedirect() {
 }
 
 com::Ptr<IVelMorvexOpt> PrefStoreTest::MakeOptions() {
-  CLSID clsid;
-  com::Ptr<IVelMorvexOpt> options;
-  EXPECT_EQ(Hr{CLSIDFromProgID(L"PrefStore.VelMorvexOpt", &clsid)}, Hr{S_OK})
-      << "is the server registered?";
-  EXPECT_EQ(Hr{CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IVelMorvexOpt,
-                                options.PutVoid())},
-            Hr{S_OK});
-  return options;
+  return CreateByProgId<IVelMorvexOpt>(L"PrefStore.VelMorvexOpt");
 }
 
 com::Ptr<IVelHotKey> PrefStoreTest::MakeHotKey(long cmdId, long modifiers, long virtKey) {
-  CLSID clsid;
-  com::Ptr<IVelHotKey> hotKey;
-  EXPECT_EQ(Hr{CLSIDFromProgID(L"PrefStore.VelHotKey", &clsid)}, Hr{S_OK});
-  EXPECT_EQ(
-      Hr{CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IVelHotKey, hotKey.PutVoid())},
-      Hr{S_OK});
+  com::Ptr<IVelHotKey> hotKey = CreateByProgId<IVelHotKey>(L"PrefStore.VelHotKey");
   if (hotKey) {
     hotKey->put_CmdID(cmdId);
     hotKey->put_Modifiers(modifiers);

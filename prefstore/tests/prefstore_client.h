@@ -2,7 +2,8 @@
 // current user's registry redirected into a scratch key of the test's own
 // (so that no test sees or spoils real options), objects made by ProgID as
 // the main program makes them, raw access to the stored values, and a
-// check after each test that the server's objects are all gone.
+// check after each test that the server's objects are all gone; and the
+// framework's client-side helpers.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,16 +16,13 @@
 
 #include "PrefStore.h"
 #include "com/ComPtr.h"
+#include "com/testing/ServerClient.h"
+
+// The framework's client-side helpers, used throughout these tests.
+using namespace morvex::com::testing;
 
 // The options key as the server names it, under the redirected user key.
 inline constexpr char kOptionsKey[] = "Software\\Kelbrin\\Morvex\\4.0\\Solo";
-
-// HRESULTs print as hexadecimal in failure messages.
-struct Hr {
-  HRESULT value;
-  bool operator==(const Hr& other) const { return value == other.value; }
-};
-void PrintTo(const Hr& hr, std::ostream* out);
 
 // A stored value as RegQueryValueExA gives it.
 struct RawValue {

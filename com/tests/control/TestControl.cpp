@@ -5,10 +5,9 @@
 
 #include <windows.h>
 
-#include "com/ClassFactory.h"
 #include "com/Control.h"
 #include "com/Fonts.h"
-#include "com/Registration.h"
+#include "com/ServerExports.h"
 
 namespace morvex::com::testing {
 
@@ -16,7 +15,6 @@ namespace {
 
 constexpr DISPID kClickEvent = 1;
 const UINT kScripts[] = {201, 0};
-const ServerRegistration kRegistration = {kScripts, TypeLibScope::kPerMachine};
 
 // What the control uses when the container offers no font.
 const FontSpec kDefaultFont = {L"Arial", 8, FW_NORMAL, RUSSIAN_CHARSET, true};
@@ -108,17 +106,12 @@ class TestControl : public Control<ITestControl, _ITestControlEvents> {
 };
 
 const ServerClass kClasses[] = {{&CLSID_TestControl, &CreateObject<TestControl>}, kEndOfClasses};
+const ServerDefinition kServer = {kClasses, {kScripts, TypeLibScope::kPerMachine}};
 
 }  // namespace
 
 }  // namespace morvex::com::testing
 
-using morvex::com::testing::kClasses;
-using morvex::com::testing::kRegistration;
-
-STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
-  return morvex::com::GetClassObject(kClasses, clsid, iid, out);
+const morvex::com::ServerDefinition& morvex::com::ThisServer() {
+  return morvex::com::testing::kServer;
 }
-STDAPI DllCanUnloadNow() { return morvex::com::CanUnloadModule(); }
-STDAPI DllRegisterServer() { return morvex::com::RegisterServer(kRegistration); }
-STDAPI DllUnregisterServer() { return morvex::com::UnregisterServer(kRegistration); }

@@ -18,6 +18,7 @@
 #include "com/ComObject.h"
 #include "com/EventSink.h"
 #include "com/Fonts.h"
+#include "com/testing/ServerClient.h"
 #include "com/testing/TypeLibCheck.h"
 #include "com/tests/control/TestSite.h"
 
@@ -34,12 +35,6 @@ const CLSID kClassWithoutProgId = {
 const CLSID kUnregisteredClass = {
     0x0D7C1F7A, 0x1B0E, 0x4C52, {0x9E, 0x61, 0x3A, 0x55, 0x0B, 0x7E, 0x1D, 0x02}};
 constexpr RECT kHostRect = {10, 10, 310, 210};
-
-using DllFunction = HRESULT(STDAPICALLTYPE*)();
-
-DllFunction ControlDllFunction(HMODULE module, const char* name) {
-  return reinterpret_cast<DllFunction>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 
 std::wstring ControlDllPath() {
   wchar_t path[MAX_PATH] = {};
@@ -165,7 +160,7 @@ class ControlTest : public ::testing::Test {
     Pump(20);
     CoFreeUnusedLibraries();
     HMODULE module = ControlEnvironment::module();
-    EXPECT_EQ(ControlDllFunction(module, "DllCanUnloadNow")(), S_OK) << "an object lives on";
+    EXPECT_EQ(ServerEntryOf(module, "DllCanUnloadNow")(), S_OK) << "an object lives on";
     WNDCLASSEXW info = {};
     info.cbSize = sizeof info;
     EXPECT_FALSE(GetClassInfoExW(module, kControlWindowClass, &info)) << "the class stays";
@@ -199,7 +194,7 @@ TEST_F(ControlTest, HostedByProgIdLivesInAChildWindowThatFollowsTheHost) {
   EXPECT_EQ(ClientRect(child).bottom, 200);
   // What every test's end checks is gone is there while the control lives.
   HMODULE module = ControlEnvironment::module();
-  EXPECT_EQ(ControlDllFunction(module, "DllCanUnloadNow")(), S_FALSE);
+  EXPECT_EQ(ServerEntryOf(module, "DllCanUnloadNow")(), S_FALSE);
   WNDCLASSEXW info = {};
   info.cbSize = sizeof info;
   EXPECT_TRUE(GetClassInfoExW(module, kControlWindowClass, &info));

@@ -1,14 +1,12 @@
-// The exports of the framework's test server: every one forwards to the
-// framework, as each real server's exports do.
+// The framework's test server as the framework's exports serve it, the way
+// each real server describes itself: its classes and registrar scripts.
 #include "TestServer.h"
 
 #include <windows.h>
 
 #include "TestServerClasses.h"
 #include "TestServerResource.h"
-#include "com/ClassFactory.h"
-#include "com/Module.h"
-#include "com/Registration.h"
+#include "com/ServerExports.h"
 
 namespace {
 
@@ -20,16 +18,8 @@ const com::ServerClass kClasses[] = {{&CLSID_TestThing, &CreateTestThing},
                                      com::kEndOfClasses};
 
 const UINT kScripts[] = {IDR_TESTTHING, IDR_TESTITEMS, 0};
-const com::ServerRegistration kRegistration = {kScripts, com::TypeLibScope::kPerMachine};
+const com::ServerDefinition kServer = {kClasses, {kScripts, com::TypeLibScope::kPerMachine}};
 
 }  // namespace
 
-STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
-  return com::GetClassObject(kClasses, clsid, iid, out);
-}
-
-STDAPI DllCanUnloadNow() { return com::CanUnloadModule(); }
-
-STDAPI DllRegisterServer() { return com::RegisterServer(kRegistration); }
-
-STDAPI DllUnregisterServer() { return com::UnregisterServer(kRegistration); }
+const com::ServerDefinition& com::ThisServer() { return kServer; }

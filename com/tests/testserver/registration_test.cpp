@@ -125,7 +125,7 @@ class LoadedServer {
   }
   HMODULE Get() const { return module_; }
   HRESULT Call(const char* entry) const {
-    ServerEntry function = Export<ServerEntry>(module_, entry);
+    ServerEntry function = ServerEntryOf(module_, entry);
     return function ? function() : E_NOTIMPL;
   }
 

@@ -18,34 +18,6 @@ namespace com = morvex::com;
 
 namespace {
 
-// A property or method called by name, as a script client calls it.
-struct LateCall {
-  com::Ptr<IDispatch> object;
-
-  DISPID Id(const wchar_t* name) const {
-    DISPID id = DISPID_UNKNOWN;
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-    return id;
-  }
-
-  // Arguments in declared order.
-  HRESULT Invoke(DISPID id, WORD flags, std::vector<com::Variant> arguments, VARIANT* result,
-                 EXCEPINFO* exception = nullptr) const {
-    std::vector<VARIANT> reversed;
-    for (auto it = arguments.rbegin(); it != arguments.rend(); ++it) reversed.push_back(it->Get());
-    DISPID put = DISPID_PROPERTYPUT;
-    DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-    if (flags == DISPATCH_PROPERTYPUT) {
-      params.rgdispidNamedArgs = &put;
-      params.cNamedArgs = 1;
-    }
-    UINT argumentError = 0;
-    return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, exception,
-                          &argumentError);
-  }
-};
-
 using ClientTest = ServerTest;
 
 TEST_F(ClientTest, CreatesByEitherProgIdAndCallsThroughTheVtable) {
@@ -97,9 +69,8 @@ TEST_F(ClientTest, LateBoundCallsGoThroughTheTypeLibrary) {
   ASSERT_TRUE(thing);
   LateCall call{com::Ptr<IDispatch>(thing.Get())};
 
-  EXPECT_EQ(call.Id(L"Name"), 1);
-  EXPECT_EQ(call.Id(L"count"), 2);  // names compare without case
-  EXPECT_EQ(call.Id(L"Fire"), 6);
+  // Names compare without case ("count").
+  EXPECT_TRUE(HasDispIds(call, {{L"Name", 1}, {L"count", 2}, {L"Fire", 6}}));
   DISPID unknown = 0;
   LPOLESTR names[] = {const_cast<LPOLESTR>(L"NoSuchMember")};
   EXPECT_EQ(Hr{call.object->GetIDsOfNames(IID_NULL, names, 1, 0, &unknown)},
@@ -175,17 +146,13 @@ TEST_P(ErrorInfoTest, ReachesAVtableClient) {
   EXPECT_EQ(Hr{support->InterfaceSupportsErrorInfo(IID_ITestItems)}, Hr{S_FALSE});
 
   EXPECT_EQ(Hr{Provoke(thing.Get())}, Hr{c.result});
-  com::Ptr<IErrorInfo> info;
-  ASSERT_EQ(Hr{GetErrorInfo(0, info.Put())}, Hr{S_OK});
-  com::Bstr description, source;
-  GUID iid = GUID_NULL;
-  info->GetDescription(description.Put());
-  info->GetSource(source.Put());
-  info->GetGUID(&iid);
-  EXPECT_STREQ(description.Text(), c.description);
-  EXPECT_STREQ(source.Text(), L"MorvexComTest.TestThing.1");
-  EXPECT_TRUE(IsEqualGUID(iid, IID_ITestThing));
+  ErrorRecord error = TakeErrorInfo();
+  ASSERT_TRUE(error.present);
+  EXPECT_EQ(error.description, c.description);
+  EXPECT_EQ(error.source, L"MorvexComTest.TestThing.1");
+  EXPECT_TRUE(IsEqualGUID(error.iid, IID_ITestThing));
   // Reading it cleared it.
+  com::Ptr<IErrorInfo> info;
   EXPECT_EQ(Hr{GetErrorInfo(0, info.Put())}, Hr{S_FALSE});
 }
 
@@ -194,7 +161,7 @@ TEST_P(ErrorInfoTest, ReachesALateBoundClientAsException) {
   com::Ptr<ITestThing> thing = MakeThing();
   ASSERT_TRUE(thing);
   LateCall call{com::Ptr<IDispatch>(thing.Get())};
-  EXCEPINFO exception = {};
+  ScopedExcepInfo exception;
   HRESULT hr =
       c.stringId ? call.Invoke(4, DISPATCH_METHOD, {com::Variant(c.stringId)}, nullptr, &exception)
                  : call.Invoke(5, DISPATCH_METHOD, {com::Variant(c.text)}, nullptr, &exception);
@@ -202,9 +169,6 @@ TEST_P(ErrorInfoTest, ReachesALateBoundClientAsException) {
   EXPECT_EQ(Hr{exception.scode}, Hr{c.result});
   EXPECT_STREQ(exception.bstrDescription, c.description);
   EXPECT_STREQ(exception.bstrSource, L"MorvexComTest.TestThing.1");
-  SysFreeString(exception.bstrDescription);
-  SysFreeString(exception.bstrSource);
-  SysFreeString(exception.bstrHelpFile);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ErrorInfoTest, ::testing::ValuesIn(kErrorCases),
@@ -409,7 +373,7 @@ TEST_F(ClientTest, ServerUnloadsOnlyWhenNothingHoldsIt) {
   ASSERT_TRUE(thing);
   HMODULE server = GetModuleHandleW(kTestServerDll);
   ASSERT_NE(server, nullptr);
-  ServerEntry canUnload = Export<ServerEntry>(server, "DllCanUnloadNow");
+  ServerEntry canUnload = ServerEntryOf(server, "DllCanUnloadNow");
   EXPECT_EQ(Hr{canUnload()}, Hr{S_FALSE});
   thing.Reset();
   EXPECT_EQ(Hr{canUnload()}, Hr{S_OK});

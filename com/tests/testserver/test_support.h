@@ -1,6 +1,7 @@
 // What the client tests of the test server share: a fixture that opens an
-// apartment and, after each test, checks that the server's objects are all
-// gone (DllCanUnloadNow), and access to the exports of a loaded DLL.
+// apartment, makes the server's objects by ProgID and, after each test,
+// checks that they are all gone (DllCanUnloadNow); and the framework's
+// client-side helpers.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,24 +9,12 @@
 
 #include "TestServer.h"
 #include "com/ComPtr.h"
+#include "com/testing/ServerClient.h"
+
+// The framework's client-side helpers, used throughout these tests.
+using namespace morvex::com::testing;
 
 inline constexpr wchar_t kTestServerDll[] = L"MorvexComTestServer.dll";
-
-// An export of `module` as the function type F (null when missing).
-template <class F>
-F Export(HMODULE module, const char* name) {
-  // Through void(*)(), the one function type every other converts from quietly.
-  return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
-using ServerEntry = HRESULT(STDAPICALLTYPE*)();
-
-// HRESULTs print as hexadecimal in failure messages.
-struct Hr {
-  HRESULT value;
-  bool operator==(const Hr& other) const { return value == other.value; }
-};
-void PrintTo(const Hr& hr, std::ostream* out);
 
 class ServerTest : public ::testing::Test {
  protected:
