@@ -138,6 +138,8 @@ class MBASE_API MCFile : public MCObject {
   static char* MakeTemp(char* pattern);
 
  private:
+  friend class MCFileMapping;  // maps the file through its handle
+
   void ForgetFile();
 
   int handle_;

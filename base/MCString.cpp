@@ -4,6 +4,7 @@
 #include "base/MCString.h"
 
 #include <cstdarg>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -74,7 +75,12 @@ int MCStringCheckedLength(long long length) {
 
 // --- Buffers
 
-MCStringData* MCString::Data() const { return MCStringData::Of(chars_); }
+MCStringData* MCString::Data() const {
+  static_assert(
+      static_cast<int>(sizeof(MCStringData) - offsetof(MCStringData, length)) == kLengthBeforeChars,
+      "the inline readers find the length where the header keeps it");
+  return MCStringData::Of(chars_);
+}
 
 bool MCString::IsStaticEmpty() const { return chars_ == StaticEmptyChars(); }
 
@@ -202,17 +208,7 @@ void MCString::Empty() {
 
 // --- Access and size
 
-int MCString::GetLength() const { return Data()->length; }
-
 int MCString::GetAllocLength() const { return Data()->capacity; }
-
-bool MCString::IsEmpty() const { return GetLength() == 0; }
-
-char MCString::GetAt(int pos) const { return pos >= 0 && pos <= GetLength() ? chars_[pos] : '\0'; }
-
-char MCString::operator[](int pos) const { return GetAt(pos); }
-
-MCString::operator const char*() const { return chars_; }
 
 void MCString::SetAt(int pos, char ch) {
   if (!HasPos(pos)) return;

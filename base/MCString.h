@@ -17,6 +17,7 @@
 // Pass a string to a variadic function (Format, printf) as (const char*)s.
 #pragma once
 
+#include <cstdint>
 #include <type_traits>
 
 #include "base/BaseExport.h"
@@ -54,20 +55,22 @@ class MBASE_API MCString {
   const MCString& operator=(const unsigned char* text);
   void Empty();
 
-  // --- Access and size.
-  int GetLength() const;
+  // --- Access and size. The readers below are defined here, not in the
+  // library: text is scanned through them one character at a time, and a
+  // call into the shared library per character would dominate the scan.
+  int GetLength() const { return StoredLength(); }
   int GetAllocLength() const;
-  bool IsEmpty() const;
+  bool IsEmpty() const { return StoredLength() == 0; }
   // pos must lie within 0..GetLength(); GetLength() gives the terminator.
-  char GetAt(int pos) const;
-  char operator[](int pos) const;
+  char GetAt(int pos) const { return pos >= 0 && pos <= StoredLength() ? chars_[pos] : '\0'; }
+  char operator[](int pos) const { return GetAt(pos); }
   // Any other integer index (unsigned, size_t, long) resolves here rather than
   // being ambiguous with the built-in subscript of the const char* conversion.
   template <typename Index, typename = std::enable_if_t<std::is_integral<Index>::value>>
   char operator[](Index pos) const {
     return GetAt(static_cast<int>(pos));
   }
-  operator const char*() const;
+  operator const char*() const { return chars_; }
   void SetAt(int pos, char ch);  // a position outside the string does nothing
   unsigned short GetLangId() const;
   // Written into the buffer in place: every string sharing it sees the new id.
@@ -176,6 +179,12 @@ class MBASE_API MCString {
   void DeCode();
 
  private:
+  // Where the header's length field (base/MCStringData.h) lies before the
+  // first character; MCString.cpp checks it against the header's layout.
+  static constexpr int kLengthBeforeChars = 8;
+  int32_t StoredLength() const {
+    return *reinterpret_cast<const int32_t*>(chars_ - kLengthBeforeChars);
+  }
   MCStringData* Data() const;
   bool IsStaticEmpty() const;
   bool HasPos(int pos) const;

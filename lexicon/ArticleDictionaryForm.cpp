@@ -2,6 +2,10 @@
 // part-of-speech block in braces for each code, one meaning a line.
 #include "lexicon/ArticleDictionaryForm.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "base/MCString.h"
 #include "grammar/CGramInfo.h"
 #include "lexicon/CEntry.h"
 #include "lexicon/CMeaning.h"
@@ -18,138 +22,147 @@ constexpr const char* kMeaningMark = "\t\xB7";
 // Labels with this prefix are for the engine, not the reader.
 constexpr const char* kHiddenLabelPrefix = "g_";
 
-// "{part [grammar]}" for a code and a grammar attribute; "" when the code
-// has no part name.
-MCString PartOfSpeechBlock(char syn, const MCString& attr) {
-  const MCString part = CGramInfo::ConvSynToVelPart(syn);
-  if (part.IsEmpty()) return MCString();
-  MCString block = "{";
-  block += part;
+// "{part [grammar]}" for a code and a grammar attribute; nothing when the
+// code has no part name.
+void AppendPartOfSpeechBlock(std::string& out, char syn, const MCString& attr) {
+  const char* part = CGramInfo::ConvSynToVelPart(syn);
+  if (part == nullptr || *part == '\0') return;
+  out += '{';
+  out += part;
   if (!attr.IsEmpty()) {
     CGramInfo grammar;
     grammar.StrToGram(attr, syn);
     const MCString shown = grammar.DicStrToVelString(attr);
     if (!shown.IsEmpty()) {
-      block += " [";
-      block += shown;
-      block += "]";
+      out += " [";
+      Append(out, shown);
+      out += ']';
     }
   }
-  block += "}";
-  return block;
+  out += '}';
 }
 
-bool EndsWith(const MCString& text, const char* tail) {
-  const MCString expected = tail;
-  return text.GetLength() >= expected.GetLength() &&
-         text.Right(expected.GetLength()).Compare(expected) == 0;
+// Whether the text from `start` on ends with `tail`.
+bool EndsWithFrom(const std::string& out, size_t start, const char* tail) {
+  const size_t length = std::strlen(tail);
+  return out.size() - start >= length && out.compare(out.size() - length, length, tail) == 0;
 }
 
 }  // namespace
 
-MCString OfWordComb(const CWordComb& wordComb) {
-  MCString text;
-  if (wordComb.GetSyn() != 0 && !wordComb.GetSynonym().IsEmpty()) {
-    text = PartOfSpeechBlock(wordComb.GetSyn(), wordComb.GetAttr());
-    text += " ";
-  }
-  text += wordComb.GetSynonym();
-  return text;
+void Append(std::string& out, const MCString& text) {
+  out.append(static_cast<const char*>(text), static_cast<size_t>(text.GetLength()));
 }
 
-MCString OfSynonym(const CSynonym& synonym) {
-  MCString text;
+void TrimRightFrom(std::string& out, size_t start, const char* set) {
+  size_t end = out.size();
+  while (end > start && std::strchr(set, out[end - 1]) != nullptr && out[end - 1] != '\0') --end;
+  out.resize(end);
+}
+
+MCString ToMCString(const std::string& text) {
+  return MCString(text.data(), static_cast<int>(text.size()));
+}
+
+void AppendWordComb(std::string& out, const CWordComb& wordComb) {
+  if (wordComb.GetSyn() != 0 && !wordComb.GetSynonym().IsEmpty()) {
+    AppendPartOfSpeechBlock(out, wordComb.GetSyn(), wordComb.GetAttr());
+    out += ' ';
+  }
+  Append(out, wordComb.GetSynonym());
+}
+
+void AppendSynonym(std::string& out, const CSynonym& synonym) {
   for (int i = 0; i < synonym.GetSizeLabel(); ++i) {
-    const MCString label = synonym.GetAtLabel(i);
-    if (label.StartsWith(kHiddenLabelPrefix)) continue;
-    text += label;
-    text += ") ";
+    const char* label = synonym.GetAtLabel(i);
+    if (std::strncmp(label, kHiddenLabelPrefix, std::strlen(kHiddenLabelPrefix)) == 0) continue;
+    out += label;
+    out += ") ";
   }
   for (int i = 0; i < synonym.GetSizeWordComb(); ++i) {
-    if (i > 0) text += " ";
-    text += OfWordComb(*synonym.GetAtWordComb(i));
+    if (i > 0) out += ' ';
+    AppendWordComb(out, *synonym.GetAtWordComb(i));
   }
-  return text;
 }
 
 // An empty group shows nothing rather than a lone ";".
-MCString OfGroup(const CSynonymGroup& group) {
-  MCString text;
+void AppendGroup(std::string& out, const CSynonymGroup& group) {
+  const size_t start = out.size();
   const int count = group.GetSizeSynonym();
   for (int i = 0; i < count; ++i) {
-    const MCString synonym = OfSynonym(*group.GetAtSynonym(i));
-    text += synonym;
-    if (!synonym.IsEmpty() && i + 1 < count) text += "; ";
+    const size_t synonymStart = out.size();
+    AppendSynonym(out, *group.GetAtSynonym(i));
+    if (out.size() > synonymStart && i + 1 < count) out += "; ";
   }
-  text.TrimRight(' ');
-  if (!text.IsEmpty() && !EndsWith(text, ";")) text += ";";
-  return text;
+  TrimRightFrom(out, start, " ");
+  if (out.size() > start && out.back() != ';') out += ';';
 }
 
-MCString OfMeaning(const CMeaning& meaning) {
-  MCString text;
+void AppendMeaning(std::string& out, const CMeaning& meaning) {
   if (meaning.GetSyn() != 0) {
-    text = kMeaningMark;
-    text += PartOfSpeechBlock(meaning.GetSyn(), meaning.GetAttr());
-    text += " ";
+    out += kMeaningMark;
+    AppendPartOfSpeechBlock(out, meaning.GetSyn(), meaning.GetAttr());
+    out += ' ';
   }
   for (int i = 0; i < meaning.GetSizeSynonymGroup(); ++i) {
-    if (i > 0) text += " ";
-    text += OfGroup(*meaning.GetAtSynonymGroup(i));
+    if (i > 0) out += ' ';
+    AppendGroup(out, *meaning.GetAtSynonymGroup(i));
   }
-  return text;
 }
 
 // The first line holds the entry's block (empty without a code), so that the
 // head word always has a line of its own.
-MCString OfEntry(const CEntry& entry) {
-  MCString text;
-  if (entry.GetSyn() != 0) text = PartOfSpeechBlock(entry.GetSyn(), entry.GetAttr());
-  text += kLineBreak;
+void AppendEntry(std::string& out, const CEntry& entry) {
+  const size_t start = out.size();
+  if (entry.GetSyn() != 0) AppendPartOfSpeechBlock(out, entry.GetSyn(), entry.GetAttr());
+  out += kLineBreak;
   const int count = entry.GetSizeMeaning();
   for (int i = 0; i < count; ++i) {
-    const MCString meaning = OfMeaning(*entry.GetAtMeaning(i));
-    text += meaning;
-    if (!meaning.IsEmpty() && i + 1 < count) text += kLineBreak;
+    const size_t meaningStart = out.size();
+    AppendMeaning(out, *entry.GetAtMeaning(i));
+    if (out.size() > meaningStart && i + 1 < count) out += kLineBreak;
   }
-  text.TrimRight(kLineBreak);
+  TrimRightFrom(out, start, kLineBreak);
   if (!entry.GetReference().IsEmpty()) {
-    if (!text.IsEmpty() && !EndsWith(text, kLineBreak)) text += kLineBreak;
-    text += "\\";
-    text += entry.GetReference();
+    if (out.size() > start && !EndsWithFrom(out, start, kLineBreak)) out += kLineBreak;
+    out += '\\';
+    Append(out, entry.GetReference());
   }
-  text.TrimRight(' ');
-  return text;
+  TrimRightFrom(out, start, " ");
 }
 
 bool StoresReversedWords(uint8_t type) { return type == 2 || type == 3; }
 
-MCString ShownHeadWord(const CDicEntry& entry) {
-  MCString word = entry.GetInWord();
-  if (StoresReversedWords(entry.GetType())) word.MakeReverse();
-  return word;
+void AppendShownHeadWord(std::string& out, const CDicEntry& entry) {
+  const size_t start = out.size();
+  Append(out, entry.GetInWord());
+  if (StoresReversedWords(entry.GetType())) std::reverse(out.begin() + start, out.end());
 }
 
 // The head word ends the first line. A text that is only a reference has no
 // first line: the head word gets one before it rather than joining the
 // reference.
-MCString OfDicEntry(const CDicEntry& entry) {
-  MCString text = OfEntry(entry);
-  const MCString word = ShownHeadWord(entry);
-  const int lineBreak = text.Find(kLineBreak);
-  if (lineBreak == 0) {
-    text.Insert(0, word);
-  } else if (lineBreak > 0) {
-    text.Insert(lineBreak, " " + word);
-  } else if (!text.IsEmpty() && text[0] == '\\') {
-    text.Insert(0, word + kLineBreak);
-  } else if (text.IsEmpty()) {
-    text = word;
+void AppendDicEntry(std::string& out, const CDicEntry& entry) {
+  const size_t start = out.size();
+  AppendEntry(out, entry);
+  std::string word;
+  AppendShownHeadWord(word, entry);
+  // The first line ends at the first break before any NUL a damaged text
+  // may hold, as a reader of the text sees it.
+  const char* found = std::strstr(out.c_str() + start, kLineBreak);
+  const size_t lineBreak = found ? static_cast<size_t>(found - out.c_str()) : std::string::npos;
+  if (lineBreak == start) {
+    out.insert(start, word);
+  } else if (lineBreak != std::string::npos) {
+    out.insert(lineBreak, " " + word);
+  } else if (out.size() > start && out[start] == '\\') {
+    out.insert(start, word + kLineBreak);
+  } else if (out.size() == start) {
+    out += word;
   } else {
-    text += " ";
-    text += word;
+    out += ' ';
+    out += word;
   }
-  return text;
 }
 
 }  // namespace article_dict_form

@@ -2,11 +2,15 @@
 // MergeString with kMDFindDictForm (lexicon/ArticleSyntax.h), and what the
 // split and both merges know about head words. Internal to the article
 // syntax.
+//
+// Each Append writes the node's text at the end of `out`, which may already
+// hold the text of the nodes before it: the whole article is merged into one
+// buffer.
 #pragma once
 
 #include <stdint.h>
 
-#include "base/MCString.h"
+#include <string>
 
 class CDicEntry;
 class CEntry;
@@ -14,21 +18,30 @@ class CMeaning;
 class CSynonym;
 class CSynonymGroup;
 class CWordComb;
+class MCString;
 
 namespace article_dict_form {
 
-MCString OfDicEntry(const CDicEntry& entry);
-MCString OfEntry(const CEntry& entry);
-MCString OfMeaning(const CMeaning& meaning);
-MCString OfGroup(const CSynonymGroup& group);
-MCString OfSynonym(const CSynonym& synonym);
-MCString OfWordComb(const CWordComb& wordComb);
+void AppendDicEntry(std::string& out, const CDicEntry& entry);
+void AppendEntry(std::string& out, const CEntry& entry);
+void AppendMeaning(std::string& out, const CMeaning& meaning);
+void AppendGroup(std::string& out, const CSynonymGroup& group);
+void AppendSynonym(std::string& out, const CSynonym& synonym);
+void AppendWordComb(std::string& out, const CWordComb& wordComb);
 
 // The head word as it is shown: dictionaries of reversed words (types 2
 // and 3) store it reversed.
-MCString ShownHeadWord(const CDicEntry& entry);
+void AppendShownHeadWord(std::string& out, const CDicEntry& entry);
 bool StoresReversedWords(uint8_t type);
 // The type-5 word list writes its head word alone, without "*" and text.
 constexpr uint8_t kHeadWordOnlyType = 5;
+
+// --- Shared by both forms.
+void Append(std::string& out, const MCString& text);
+// Cuts the characters of `set` off the end of out, but not before `start`
+// (where the node's own text begins).
+void TrimRightFrom(std::string& out, size_t start, const char* set);
+// The text merged into a string of the library's own.
+MCString ToMCString(const std::string& text);
 
 }  // namespace article_dict_form

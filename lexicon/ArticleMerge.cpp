@@ -1,5 +1,9 @@
 // The article tree as text (lexicon/ArticleSyntax.h): the plain form here,
-// the dictionary form in lexicon/ArticleDictionaryForm.cpp.
+// the dictionary form in lexicon/ArticleDictionaryForm.cpp. Both write a
+// whole article into one growing buffer, node after node.
+#include <cstdio>
+#include <string>
+
 #include "lexicon/ArticleDictionaryForm.h"
 #include "lexicon/ArticleSyntax.h"
 #include "lexicon/CEntry.h"
@@ -9,148 +13,167 @@
 #include "lexicon/CWordComb.h"
 #include "lexicon/DicSearchFlags.h"
 
+using article_dict_form::Append;
+using article_dict_form::ToMCString;
+using article_dict_form::TrimRightFrom;
+
 namespace {
+
+// Room for most articles at once; longer ones grow the buffer.
+constexpr size_t kTypicalArticleLength = 512;
 
 bool WantsDictForm(int32_t flags) { return (flags & kMDFindDictForm) != 0; }
 
-MCString Bracketed(char opener, const MCString& inside, char closer) {
-  MCString text;
-  text += opener;
-  text += inside;
-  text += closer;
-  return text;
+void AppendBracketed(std::string& out, char opener, const MCString& inside, char closer) {
+  out += opener;
+  Append(out, inside);
+  out += closer;
 }
 
-MCString PlainWordComb(const CWordComb& wordComb) {
-  MCString text;
+void AppendPlainWordComb(std::string& out, const CWordComb& wordComb) {
+  const size_t start = out.size();
   const uint8_t attrType = wordComb.GetAttrType();
-  if (wordComb.GetSyn() != 0) text += wordComb.GetSyn();
+  if (wordComb.GetSyn() != 0) out += wordComb.GetSyn();
   if (attrType == CWordComb::kAttrBefore || attrType == CWordComb::kAttrBoth) {
-    text += Bracketed('[', wordComb.GetAttr(), ']');
+    AppendBracketed(out, '[', wordComb.GetAttr(), ']');
   }
-  if (!text.IsEmpty()) text += " ";
-  text += wordComb.GetSynonym();
-  if (attrType == CWordComb::kAttrAfter) text += Bracketed('[', wordComb.GetAttr(), ']');
-  return text;
+  if (out.size() > start) out += ' ';
+  Append(out, wordComb.GetSynonym());
+  if (attrType == CWordComb::kAttrAfter) AppendBracketed(out, '[', wordComb.GetAttr(), ']');
 }
 
-MCString PlainSynonym(const CSynonym& synonym) {
-  MCString text;
+void AppendPlainSynonym(std::string& out, const CSynonym& synonym) {
+  const size_t start = out.size();
   const uint8_t contextType = synonym.GetContextType();
   if (!synonym.GetContext().IsEmpty()) {
-    text += "(";
-    if (contextType == CSynonym::kContextLeft || contextType == CSynonym::kContextBoth) {
-      text += "~";
-    }
-    text += synonym.GetContext();
+    out += '(';
+    if (contextType == CSynonym::kContextLeft || contextType == CSynonym::kContextBoth) out += '~';
+    Append(out, synonym.GetContext());
     if (contextType == CSynonym::kContextRight || contextType == CSynonym::kContextBoth) {
-      text += "~";
+      out += '~';
     }
-    text += ") ";
+    out += ") ";
   }
   for (int i = 0; i < synonym.GetSizeLabel(); ++i) {
-    text += synonym.GetAtLabel(i);
-    text += ") ";
+    out += synonym.GetAtLabel(i);
+    out += ") ";
   }
   for (int i = 0; i < synonym.GetSizeWordComb(); ++i) {
-    if (i > 0) text += " ";
-    text += PlainWordComb(*synonym.GetAtWordComb(i));
+    if (i > 0) out += ' ';
+    AppendPlainWordComb(out, *synonym.GetAtWordComb(i));
   }
   if (!synonym.GetDefinition().IsEmpty()) {
-    text += " " + Bracketed('{', synonym.GetDefinition(), '}');
+    out += ' ';
+    AppendBracketed(out, '{', synonym.GetDefinition(), '}');
   }
   if (!synonym.GetReference().IsEmpty()) {
-    text += " " + Bracketed('<', synonym.GetReference(), '>');
+    out += ' ';
+    AppendBracketed(out, '<', synonym.GetReference(), '>');
   }
-  text.TrimRight(' ');
-  return text;
+  TrimRightFrom(out, start, " ");
 }
 
-MCString PlainGroup(const CSynonymGroup& group) {
-  MCString text;
+void AppendPlainGroup(std::string& out, const CSynonymGroup& group) {
+  const size_t start = out.size();
   if (group.GetGroupNumber() != 0) {
-    MCString number;
-    number.Format("%u.", static_cast<unsigned>(group.GetGroupNumber()));
-    text += number;
+    char number[8];
+    std::snprintf(number, sizeof number, "%u.", static_cast<unsigned>(group.GetGroupNumber()));
+    out += number;
   }
-  if (!group.GetDefinition().IsEmpty()) text += Bracketed('{', group.GetDefinition(), '}');
-  if (!text.IsEmpty()) text += " ";
+  if (!group.GetDefinition().IsEmpty()) AppendBracketed(out, '{', group.GetDefinition(), '}');
+  if (out.size() > start) out += ' ';
   for (int i = 0; i < group.GetSizeSynonym(); ++i) {
-    if (i > 0) text += "; ";
-    text += PlainSynonym(*group.GetAtSynonym(i));
+    if (i > 0) out += "; ";
+    AppendPlainSynonym(out, *group.GetAtSynonym(i));
   }
-  return text;
 }
 
 // A code of 0 is never written: it would put a NUL into the text.
-MCString PlainMeaning(const CMeaning& meaning, char entrySyn) {
-  MCString text;
+void AppendPlainMeaning(std::string& out, const CMeaning& meaning, char entrySyn) {
   const char syn = meaning.GetSyn();
   const bool hasAttr = !meaning.GetAttr().IsEmpty();
   const bool showsCode = syn != 0 && (syn != entrySyn || hasAttr);
   if (showsCode) {
-    text += syn;
-    text += ".";
+    out += syn;
+    out += '.';
   }
-  if (hasAttr) text += Bracketed('[', meaning.GetAttr(), ']');
-  if (showsCode && meaning.GetType() != 2) text += " ";
+  if (hasAttr) AppendBracketed(out, '[', meaning.GetAttr(), ']');
+  if (showsCode && meaning.GetType() != 2) out += ' ';
   for (int i = 0; i < meaning.GetSizeSynonymGroup(); ++i) {
-    if (i > 0) text += " ";
-    text += PlainGroup(*meaning.GetAtSynonymGroup(i));
+    if (i > 0) out += ' ';
+    AppendPlainGroup(out, *meaning.GetAtSynonymGroup(i));
   }
-  return text;
 }
 
-MCString PlainEntry(const CEntry& entry) {
-  MCString text;
+void AppendPlainEntry(std::string& out, const CEntry& entry) {
+  const size_t start = out.size();
   const uint8_t type = entry.GetType();
   if (type == 1 || type == 4) {
-    if (entry.GetSyn() != 0) text += entry.GetSyn();
-    if (!entry.GetAttr().IsEmpty()) text += Bracketed('[', entry.GetAttr(), ']');
-    if (!text.IsEmpty()) text += " ";
+    if (entry.GetSyn() != 0) out += entry.GetSyn();
+    if (!entry.GetAttr().IsEmpty()) AppendBracketed(out, '[', entry.GetAttr(), ']');
+    if (out.size() > start) out += ' ';
   }
   for (int i = 0; i < entry.GetSizeMeaning(); ++i) {
-    if (i > 0) text += " ";
-    text += PlainMeaning(*entry.GetAtMeaning(i), i == 0 ? entry.GetSyn() : 0);
+    if (i > 0) out += ' ';
+    AppendPlainMeaning(out, *entry.GetAtMeaning(i), i == 0 ? entry.GetSyn() : 0);
   }
   if (!entry.GetReference().IsEmpty()) {
-    if (!text.IsEmpty() && text[text.GetLength() - 1] != ' ') text += " ";
-    text += "\\";
-    text += entry.GetReference();
+    if (out.size() > start && out.back() != ' ') out += ' ';
+    out += '\\';
+    Append(out, entry.GetReference());
   }
-  text.TrimRight(' ');
-  return text;
+  TrimRightFrom(out, start, " ");
+}
+
+// The text of one node, merged by `append` into a fresh buffer.
+template <class Node, class AppendNode>
+MCString Merged(const Node& node, AppendNode append) {
+  std::string out;
+  out.reserve(kTypicalArticleLength);
+  append(out, node);
+  return ToMCString(out);
 }
 
 }  // namespace
 
 MCString MergeString(const CWordComb& wordComb, int32_t flags) {
-  return WantsDictForm(flags) ? article_dict_form::OfWordComb(wordComb) : PlainWordComb(wordComb);
+  return Merged(wordComb,
+                WantsDictForm(flags) ? article_dict_form::AppendWordComb : AppendPlainWordComb);
 }
 
 MCString MergeString(const CSynonym& synonym, int32_t flags) {
-  return WantsDictForm(flags) ? article_dict_form::OfSynonym(synonym) : PlainSynonym(synonym);
+  return Merged(synonym,
+                WantsDictForm(flags) ? article_dict_form::AppendSynonym : AppendPlainSynonym);
 }
 
 MCString MergeString(const CSynonymGroup& group, int32_t flags) {
-  return WantsDictForm(flags) ? article_dict_form::OfGroup(group) : PlainGroup(group);
+  return Merged(group, WantsDictForm(flags) ? article_dict_form::AppendGroup : AppendPlainGroup);
 }
 
 MCString MergeString(const CMeaning& meaning, int32_t flags, char entrySyn) {
-  return WantsDictForm(flags) ? article_dict_form::OfMeaning(meaning)
-                              : PlainMeaning(meaning, entrySyn);
+  return Merged(meaning, [flags, entrySyn](std::string& out, const CMeaning& node) {
+    if (WantsDictForm(flags)) {
+      article_dict_form::AppendMeaning(out, node);
+    } else {
+      AppendPlainMeaning(out, node, entrySyn);
+    }
+  });
 }
 
 MCString MergeString(const CEntry& entry, int32_t flags) {
-  return WantsDictForm(flags) ? article_dict_form::OfEntry(entry) : PlainEntry(entry);
+  return Merged(entry, WantsDictForm(flags) ? article_dict_form::AppendEntry : AppendPlainEntry);
 }
 
 MCString MergeString(const CDicEntry& entry, int32_t flags) {
-  if (WantsDictForm(flags)) return article_dict_form::OfDicEntry(entry);
-  MCString text = article_dict_form::ShownHeadWord(entry);
-  if (entry.GetType() != article_dict_form::kHeadWordOnlyType) {
-    text += "*";
-    text += PlainEntry(entry);
-  }
-  return text;
+  return Merged(entry, [flags](std::string& out, const CDicEntry& node) {
+    if (WantsDictForm(flags)) {
+      article_dict_form::AppendDicEntry(out, node);
+      return;
+    }
+    article_dict_form::AppendShownHeadWord(out, node);
+    if (node.GetType() != article_dict_form::kHeadWordOnlyType) {
+      out += '*';
+      AppendPlainEntry(out, node);
+    }
+  });
 }

@@ -60,7 +60,13 @@ void ApplyProperties(const MD_PROP& prop, CDicHeader& header) {
 }  // namespace
 
 CDic::CDic()
-    : open_(0), loadFlags_(0), entry_(nullptr), recordOffset_(kNoRecord), progress_(nullptr) {
+    : open_(0),
+      loadFlags_(0),
+      entry_(nullptr),
+      textForm_(kNoText),
+      entryWhole_(0),
+      recordOffset_(kNoRecord),
+      progress_(nullptr) {
   SortLanguage = 0;
 }
 
@@ -117,6 +123,7 @@ int CDic::Create(const char* path) {
 
 void CDic::Close() {
   DeleteEntry();
+  records_.Release();
   file_.Close();
   index_.Empty();
   index_.SetSearchMode(0);
@@ -155,6 +162,7 @@ int CDic::SetDicProperty(const MD_PROP* prop) {
     // The file is held without sharing, so the header is rewritten through a
     // handle of its own while the dictionary's handle is closed.
     const MCString path = file_.GetFilePath();
+    records_.Release();
     file_.Close();
     result = WriteHeaderBack(path, changed);
     if (result) header_ = changed;

@@ -17,6 +17,7 @@
 #include <stdint.h>
 
 #include "base/MCFile.h"
+#include "base/MCFileMapping.h"
 #include "base/MCObject.h"
 #include "base/MCString.h"
 #include "lexicon/CDicHeader.h"
@@ -143,21 +144,29 @@ class MLEX_API CDic : public MCObject {
   int DeleteWords(const char* words);
 
  private:
-  // Replaces the current article by a new empty one of the dictionary's type
-  // (an article made but never read is kept), and forgets the record offset.
-  // Word lists get no article. 0 when no article could be made.
+  // Empties the current article in place (a new one only when there is none
+  // or the dictionary's type changed) and forgets the record offset and the
+  // text. Word lists get no article. 0 when no article could be made.
   int ResetEntry();
   void DeleteEntry();
   int Step(bool forward, const char** outWord);
   // The word found has its article at offset: it becomes the current record
-  // and, when `read`, is read. Word lists have none.
-  int TakeRecord(int32_t offset, bool read);
+  // under `headWord` and, when `read`, is read (unless the vulgar filter read
+  // it already). Word lists have none.
+  int TakeRecord(int32_t offset, const char* headWord, bool read);
+  // Makes the current article the record at `offset` under `headWord`, read
+  // now unless it is that already; 1 when it holds the whole record.
+  int HoldRecord(int32_t offset, const char* headWord);
   // Reads the record at `offset` into `entry`, within the room the record
   // has before the index or the end of the file; 1 when it was whole.
   int ReadRecordAt(int32_t offset, CEntry& entry);
+  // The current article as text in the form `flags` choose, merged only when
+  // the last text was not of that form.
+  const char* MergedText(int32_t flags);
 
   // The article texts the index's no-vulgar filter looks at: each candidate
-  // record read into an article of its own and merged (CDicArticle.cpp).
+  // becomes the current article, so that the one the search ends on is read
+  // and merged once (CDicArticle.cpp).
   class RecordArticles : public CDicArticleSource {
    public:
     explicit RecordArticles(CDic& dic) : dic_(dic) {}
@@ -165,7 +174,6 @@ class MLEX_API CDic : public MCObject {
 
    private:
     CDic& dic_;
-    MCString text_;
   };
 
   // Tells the index what the header says about it.
@@ -181,13 +189,20 @@ class MLEX_API CDic : public MCObject {
   int ReplaceFile(ReplacementFile& rewritten);
   // --- (end of editing)
 
+  enum : int32_t { kNoText = -1 };  // entryText_ is not the current article's
+
   MCFile file_;
+  // The file's bytes, for reading records: mapped at the first record read
+  // and released whenever file_ is closed.
+  MCFileMapping records_;
   int open_;
   unsigned loadFlags_;
   CDicHeader header_;
   CDicIndex index_;
   CDicEntry* entry_;
   MCString entryText_;    // the current article as last merged into text
+  int32_t textForm_;      // kMDFindDictForm or 0: the form entryText_ holds; or kNoText
+  int entryWhole_;        // the current article's read found its whole record
   int32_t recordOffset_;  // of the current article, or kNoRecord
   MD_PROGRESS_PROC progress_;
 };

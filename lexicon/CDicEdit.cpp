@@ -250,6 +250,8 @@ int CDic::Edit(const DicEditRequest& request) {
   MCStringArray listedWords;
   MCDWordArray listedOffsets;
   const int listedCount = index_.ListWords(listedWords, listedOffsets);
+  // A partial listing would drop the unlisted words from the new file.
+  if (listedCount < 0) return 0;
   std::vector<DicWord> words;
   words.reserve(static_cast<size_t>(listedCount));
   for (int i = 0; i < listedCount; ++i) {
@@ -308,8 +310,9 @@ int CDic::Edit(const DicEditRequest& request) {
 }
 
 int CDic::ReplaceFile(ReplacementFile& rewritten) {
-  // Windows moves nothing over a file that is held open.
+  // Windows moves nothing over a file that is held open or mapped.
   const MCString path = file_.GetFilePath();
+  records_.Release();
   file_.Close();
   const int replaced = rewritten.Commit();
   if (!file_.Open(path, kOpenWritable)) {

@@ -263,14 +263,31 @@ int CDicIndex::ListWords(MCStringArray& words, MCDWordArray& offsets) {
   uint32_t terminal = 0;
   int32_t offset = dictrie::FindNear(ViewOf(trie_, wordList_), Bytes(""), 0, first, &terminal);
   if (offset != kNotFound) CopyWord(scratch, currentWord_);
+  // Gathered first and put into the arrays in one piece: growing them a
+  // word at a time moves every string once per step of their growth rule.
+  std::vector<MCString> listed;
+  std::vector<uint32_t> listedOffsets;
   uint32_t previous = 0;
-  while (offset != kNotFound && (words.GetSize() == 0 || terminal > previous)) {
-    if (words.Add(currentWord_) < 0 || offsets.Add(static_cast<unsigned>(offset)) < 0) break;
+  while (offset != kNotFound && (listed.empty() || terminal > previous)) {
+    listed.emplace_back(currentWord_);
+    listedOffsets.push_back(static_cast<uint32_t>(offset));
     previous = terminal;
     offset = Step(true, &terminal);
   }
   CopyWord(cursor, currentWord_);
-  return words.GetSize();
+  const int count = static_cast<int>(listed.size());
+  words.SetSize(count);
+  offsets.SetSize(count);
+  if (words.GetSize() != count || offsets.GetSize() != count) {
+    words.RemoveAll();
+    offsets.RemoveAll();
+    return -1;
+  }
+  for (int i = 0; i < count; ++i) {
+    words.ElementAt(i) = listed[static_cast<size_t>(i)];
+    offsets.SetAt(i, listedOffsets[static_cast<size_t>(i)]);
+  }
+  return count;
 }
 
 // --- Building

@@ -116,8 +116,8 @@ class MLEX_API CDicIndex {
   void SetSearchMode(int32_t flags);
 
   // --- Listing: every word in index order with its offset, until Next
-  // fails (or a damaged trie stops advancing). Returns the count. The
-  // cursor is kept.
+  // fails (or a damaged trie stops advancing). Returns the count, or -1
+  // (both arrays empty) when they cannot hold the list. The cursor is kept.
   int ListWords(MCStringArray& words, MCDWordArray& offsets);
 
   // --- Building from the complete word list in index order

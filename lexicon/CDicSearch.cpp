@@ -18,9 +18,13 @@ int CDic::Find(int32_t flags, const char* word, const char** outWord) {
   if (!ResetEntry()) return 0;
   RecordArticles articles(*this);
   const int32_t offset = index_.Find(flags, word, outWord, &articles);
-  if (offset == CDicIndex::kNotFound) return 0;
-  if (entry_ != nullptr && NamesHeadWord(flags)) entry_->SetInWord(index_.GetCurrentWord());
-  return TakeRecord(offset, (flags & kMDFindWordOnly) == 0);
+  if (offset == CDicIndex::kNotFound) {
+    // The filter may have left a candidate it passed over.
+    ResetEntry();
+    return 0;
+  }
+  const char* headWord = NamesHeadWord(flags) ? index_.GetCurrentWord() : "";
+  return TakeRecord(offset, headWord, (flags & kMDFindWordOnly) == 0);
 }
 
 int CDic::Next(const char** outWord) { return Step(true, outWord); }
@@ -32,13 +36,18 @@ int CDic::Step(bool forward, const char** outWord) {
   RecordArticles articles(*this);
   const int32_t offset =
       forward ? index_.Next(outWord, &articles) : index_.Prev(outWord, &articles);
-  if (offset == CDicIndex::kNotFound) return 0;
-  if (entry_ != nullptr) entry_->SetInWord(index_.GetCurrentWord());
-  return TakeRecord(offset, (index_.GetSearchMode() & kMDFindWordOnly) == 0);
+  if (offset == CDicIndex::kNotFound) {
+    ResetEntry();
+    return 0;
+  }
+  return TakeRecord(offset, index_.GetCurrentWord(),
+                    (index_.GetSearchMode() & kMDFindWordOnly) == 0);
 }
 
-int CDic::TakeRecord(int32_t offset, bool read) {
+int CDic::TakeRecord(int32_t offset, const char* headWord, bool read) {
   if (IsWordList()) return 1;
+  if (read) return HoldRecord(offset, headWord);
+  entry_->SetInWord(headWord);
   recordOffset_ = offset;
-  return read ? LoadEntry() : 1;
+  return 1;
 }

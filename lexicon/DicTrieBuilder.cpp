@@ -1,5 +1,6 @@
 #include "lexicon/DicTrieBuilder.h"
 
+#include <algorithm>
 #include <bitset>
 #include <cstring>
 
@@ -21,6 +22,13 @@ size_t InitialReservation(uint32_t previous) {
   return previous;
 }
 
+// Room for a trie of words with `characters` in all: each character once and,
+// per word, a node byte, an article offset and the branch entry leading to
+// it. Shared prefixes keep a trie below that, so it seldom has to grow.
+size_t ReservationForWords(size_t characters, size_t count) {
+  return characters + count * (1 + kOffsetWidth + kEntrySize);
+}
+
 }  // namespace
 
 bool TrieBuilder::Build(const MCStringArray& words, uint32_t previousLength,
@@ -30,10 +38,13 @@ bool TrieBuilder::Build(const MCStringArray& words, uint32_t previousLength,
   trie->clear();
   slots->assign(wordList_ ? 0 : static_cast<size_t>(words.GetSize()), CDicIndex::kNoSlot);
   words_.clear();
+  words_.reserve(static_cast<size_t>(words.GetSize()));
+  size_t characters = 0;
   for (int i = 0; i < words.GetSize(); ++i) {
     const char* chars = words.GetAt(i);
     const size_t length = std::strlen(chars);
     if (length == 0 || length > static_cast<size_t>(kWordCapacity)) return false;
+    characters += length;
     const Word word{reinterpret_cast<const unsigned char*>(chars), static_cast<uint32_t>(length),
                     static_cast<uint32_t>(i)};
     const bool repeated = !words_.empty() && words_.back().length == word.length &&
@@ -41,7 +52,8 @@ bool TrieBuilder::Build(const MCStringArray& words, uint32_t previousLength,
     if (!repeated) words_.push_back(word);
   }
   if (words_.empty()) return true;
-  trie->reserve(InitialReservation(previousLength));
+  trie->reserve(std::max(InitialReservation(previousLength),
+                         std::min(ReservationForWords(characters, words_.size()), kTrieSizeLimit)));
   return BuildRange(0, words_.size(), 0) && trie->size() <= kTrieSizeLimit;
 }
 
@@ -73,9 +85,11 @@ void TrieBuilder::WriteOffsetSlot(const Word& word) {
 }
 
 bool TrieBuilder::WriteBranch(size_t first, size_t end, uint32_t depth) {
-  // The children: where each one's range starts, in list order.
-  std::vector<size_t> starts;
-  std::vector<unsigned char> chars;
+  // The children: where each one's range starts, in list order. Held on the
+  // stack: a build makes a branch for most words.
+  size_t starts[kMaxChildren];
+  unsigned char chars[kMaxChildren];
+  size_t count = 0;
   std::bitset<256> seen;
   for (size_t i = first; i < end; ++i) {
     const Word& word = words_[i];
@@ -83,24 +97,25 @@ bool TrieBuilder::WriteBranch(size_t first, size_t end, uint32_t depth) {
     // extensions); a later one means the list is out of order.
     const unsigned char ch = word.length == depth ? kEndOfWordChar : word.chars[depth];
     if (ch == kEndOfWordChar && i != first) return false;
-    if (!starts.empty() && chars.back() == ch) continue;
+    if (count > 0 && chars[count - 1] == ch) continue;
     if (seen[ch]) return false;  // this character's words are not contiguous
+    if (count == static_cast<size_t>(kMaxChildren)) return false;
     seen[ch] = true;
-    starts.push_back(i);
-    chars.push_back(ch);
+    starts[count] = i;
+    chars[count] = ch;
+    ++count;
   }
-  if (chars.size() > static_cast<size_t>(kMaxChildren)) return false;
   const size_t node = trie_->size();
-  trie_->push_back(static_cast<unsigned char>(chars.size()));
-  for (unsigned char ch : chars) {
+  trie_->push_back(static_cast<unsigned char>(count));
+  for (size_t k = 0; k < count; ++k) {
     trie_->insert(trie_->end(), kOffsetWidth, 0);
-    trie_->push_back(ch);
+    trie_->push_back(chars[k]);
   }
-  for (size_t k = 0; k < chars.size(); ++k) {
+  for (size_t k = 0; k < count; ++k) {
     const size_t relative = trie_->size() - node;
     if (relative >= kNumberLimit) return false;
     WriteU24(trie_->data() + node + 1 + k * kEntrySize, static_cast<uint32_t>(relative));
-    const size_t childEnd = k + 1 < starts.size() ? starts[k + 1] : end;
+    const size_t childEnd = k + 1 < count ? starts[k + 1] : end;
     const uint32_t childDepth = chars[k] == kEndOfWordChar ? depth : depth + 1;
     if (!BuildRange(starts[k], childEnd, childDepth)) return false;
   }

@@ -6,7 +6,7 @@ namespace {
 
 // The fresh names are made from this pattern, its six X replaced.
 constexpr char kTemporaryPattern[] = "mdXXXXXX";
-constexpr unsigned kCopyChunk = 64 * 1024;
+constexpr unsigned kCopyChunk = 1024 * 1024;
 // The name MakeTemp created exists already and is empty: opened as it is.
 constexpr unsigned kOpenTemporary = MCFile::kTypeBinary | MCFile::kModeWrite;
 

@@ -664,6 +664,34 @@ TEST_F(DicArticleTest, ARecordIsReadNoFurtherThanTheIndex) {
   EXPECT_EQ(std::string(dic_.GetEntry()->GetReference()), "");
 }
 
+// Records may lie after the index; the last one then ends where the file
+// does, and one that claims more fails with what it had.
+TEST_F(DicArticleTest, ARecordAtTheEndOfTheFileIsReadNoFurtherThanIt) {
+  const std::string catRecord = Bytes({1, "x"});
+  const std::string dogRecord = Bytes({9, "ab"});
+  auto trieFor = [](uint32_t cat, uint32_t dog) {
+    const std::string catLeaf = Bytes({0xFE}) + U32(cat).substr(0, 3) + "at";
+    return Bytes({2}) + U32(9).substr(0, 3) + "c" + U32(9 + catLeaf.size()).substr(0, 3) + "d" +
+           catLeaf + Bytes({0xFE}) + U32(dog).substr(0, 3) + "og";
+  };
+  CDicHeader header = CDicHeader::ForNewFile(0);
+  header.type = 3;
+  header.articleCount = 2;
+  header.indexOffset = CDicHeader::kRegionSize;
+  const uint32_t cat = CDicHeader::kRegionSize + 4 + trieFor(0, 0).size();
+  const uint32_t dog = cat + catRecord.size();
+  const std::string trie = trieFor(cat, dog);
+  std::string file = HeaderBytes(header) + std::string(7, '\0');
+  dir_.Write("tail.dic", file + U32(trie.size()) + trie + catRecord + dogRecord);
+  ASSERT_EQ(dic_.Load(dir_.Path("tail.dic").c_str(), 0), 1);
+  EXPECT_EQ(dic_.Find(kMDFindExact, "cat", nullptr), 1);
+  EXPECT_EQ(std::string(dic_.GetEntry()->GetReference()), "x");
+  EXPECT_EQ(dic_.Find(kMDFindExact, "dog", nullptr), 0);
+  EXPECT_EQ(std::string(dic_.GetEntry()->GetReference()), "");
+  EXPECT_EQ(dic_.Find(kMDFindExact, "cat", nullptr), 1);
+  EXPECT_EQ(std::string(dic_.GetEntry()->GetReference()), "x");
+}
+
 TEST_F(DicArticleTest, WordListsHaveNoArticles) {
   WriteDic(5, "", "");
   ASSERT_EQ(dic_.Load(dir_.Path("two.dic").c_str(), 0), 1);

@@ -40,7 +40,12 @@ struct Fixture {
   }
 };
 
-std::string TempPath(const std::string& name) { return testing::TempDir() + "dictd_build_" + name; }
+// CTest runs each test of this file as a process of its own, side by side:
+// each test's files carry its name.
+std::string TempPath(const std::string& name) {
+  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+  return testing::TempDir() + "dictd_build_" + (test ? test->name() : "suite") + "_" + name;
+}
 
 void WriteSource(const Fixture& fixture) {
   std::ofstream(TempPath("source.index"), std::ios::binary) << fixture.index;
