@@ -84,6 +84,7 @@ int CDicIndex::SaveToFile(MCFile& file) const {
 
 void CDicIndex::Empty() {
   trie_.Empty();
+  currentPath_.valid = false;
   currentWord_[0] = '\0';
   output_[0] = '\0';
 }
@@ -114,7 +115,9 @@ int32_t CDicIndex::FindExact(const char* word) {
   if (!word) word = "";
   size_t length = 0;
   if (!MeasureInput(word, &length)) return kNotFound;
-  const int32_t offset = dictrie::FindExact(ViewOf(trie_, wordList_), Bytes(word), length, nullptr);
+  // A failure leaves the current word, whose path is then found again.
+  const int32_t offset =
+      dictrie::FindExact(ViewOf(trie_, wordList_), Bytes(word), length, nullptr, &currentPath_);
   if (offset != kNotFound) CopyWord(word, currentWord_);
   return offset;
 }
@@ -126,8 +129,8 @@ int32_t CDicIndex::FindNear(const char* word) {
   // Completed in a scratch word, so that a failure leaves the cursor.
   char scratch[kMaxWordLength + 1];
   dictrie::WordBuffer completed(scratch);
-  const int32_t offset =
-      dictrie::FindNear(ViewOf(trie_, wordList_), Bytes(word), length, completed, nullptr);
+  const int32_t offset = dictrie::FindNear(ViewOf(trie_, wordList_), Bytes(word), length, completed,
+                                           nullptr, &currentPath_);
   if (offset != kNotFound) CopyWord(scratch, currentWord_);
   return offset;
 }
@@ -163,12 +166,23 @@ int32_t CDicIndex::FindFlexion(const char* word) {
 }
 
 int32_t CDicIndex::Step(bool forward, uint32_t* terminal) {
+  const dictrie::TrieView trie = ViewOf(trie_, wordList_);
+  if (!currentPath_.valid &&
+      dictrie::FindExact(trie, Bytes(currentWord_), std::strlen(currentWord_), nullptr,
+                         &currentPath_) == kNotFound) {
+    return kNotFound;
+  }
   char scratch[kMaxWordLength + 1];
   dictrie::WordBuffer neighbour(scratch);
-  const int32_t offset = dictrie::StepFrom(ViewOf(trie_, wordList_), Bytes(currentWord_),
-                                           std::strlen(currentWord_), forward, neighbour, terminal);
+  const int32_t offset =
+      dictrie::StepOn(trie, Bytes(currentWord_), currentPath_, forward, neighbour, terminal);
   if (offset != kNotFound) CopyWord(scratch, currentWord_);
   return offset;
+}
+
+void CDicIndex::RestoreCurrentWord(const char* word) {
+  CopyWord(word, currentWord_);
+  currentPath_.valid = false;
 }
 
 int32_t CDicIndex::Next() { return Step(true, nullptr); }
@@ -236,7 +250,7 @@ int32_t CDicIndex::FilteredStep(bool forward, int32_t mode, const char** foundWo
     previous = terminal;
     havePrevious = true;
   }
-  CopyWord(start, currentWord_);
+  RestoreCurrentWord(start);
   return kNotFound;
 }
 
@@ -261,7 +275,8 @@ int CDicIndex::ListWords(MCStringArray& words, MCDWordArray& offsets) {
   char scratch[kMaxWordLength + 1];
   dictrie::WordBuffer first(scratch);
   uint32_t terminal = 0;
-  int32_t offset = dictrie::FindNear(ViewOf(trie_, wordList_), Bytes(""), 0, first, &terminal);
+  int32_t offset =
+      dictrie::FindNear(ViewOf(trie_, wordList_), Bytes(""), 0, first, &terminal, &currentPath_);
   if (offset != kNotFound) CopyWord(scratch, currentWord_);
   // Gathered first and put into the arrays in one piece: growing them a
   // word at a time moves every string once per step of their growth rule.
@@ -274,7 +289,7 @@ int CDicIndex::ListWords(MCStringArray& words, MCDWordArray& offsets) {
     previous = terminal;
     offset = Step(true, &terminal);
   }
-  CopyWord(cursor, currentWord_);
+  RestoreCurrentWord(cursor);
   const int count = static_cast<int>(listed.size());
   words.SetSize(count);
   offsets.SetSize(count);
@@ -302,6 +317,7 @@ int CDicIndex::Build(const MCStringArray& words, MCDWordArray* slots) {
     if (slots->GetSize() != static_cast<int>(wordSlots.size())) return 0;
     for (size_t i = 0; i < wordSlots.size(); ++i) slots->SetAt(static_cast<int>(i), wordSlots[i]);
   }
+  currentPath_.valid = false;
   if (trie.empty()) {
     trie_.Empty();
   } else {
@@ -316,6 +332,8 @@ int CDicIndex::SetOffset(uint32_t slot, uint32_t offset) {
       length - slot < static_cast<uint32_t>(dictrie::kOffsetWidth)) {
     return 0;
   }
+  // The slot is only bounded by the trie: it may have been a branch's.
+  currentPath_.valid = false;
   char* bytes = trie_.GetBuffer(static_cast<int>(length));
   dictrie::WriteU24(reinterpret_cast<unsigned char*>(bytes) + slot, offset);
   trie_.ReleaseBuffer(static_cast<int>(length));

@@ -11,7 +11,10 @@
 // The trie comes from outside data, so every step of every walk is bounded
 // by the trie's length; a damaged trie makes searches fail, never read out of
 // bounds or loop. The searches allocate nothing. The trie layout is in
-// lexicon/DicTrieFormat.h.
+// lexicon/DicTrieFormat.h. The cursor keeps the branches down to the current
+// word, so that Next and Prev step from there; when they are not known (after
+// loading, building, or a walk that put the word back) they are found again
+// from the word.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +22,7 @@
 #include "base/MCArray.h"
 #include "base/MCString.h"
 #include "lexicon/DicSearchFlags.h"
+#include "lexicon/DicTrieSearch.h"
 #include "lexicon/LexiconExport.h"
 #include "lexicon/MdProp.h"
 
@@ -142,8 +146,12 @@ class MLEX_API CDicIndex {
   bool IsVulgarArticle(int32_t offset, int32_t flags, const char* word,
                        CDicArticleSource* articles) const;
 
+  // Puts `word` back as the current word; its path is found again when needed.
+  void RestoreCurrentWord(const char* word);
+
   MCString trie_;
   char currentWord_[kMaxWordLength + 1];
+  dictrie::TriePath currentPath_;
   char output_[kMaxWordLength + 1];
   int16_t wordList_;
   unsigned short lang_;

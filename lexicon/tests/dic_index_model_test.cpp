@@ -86,6 +86,48 @@ Words RandomWords(std::mt19937& random, const std::string& alphabet, size_t coun
   return words;
 }
 
+// Random walks of Next and Prev from words the exact and near searches find,
+// with the searches that fail and the listing (which keep the cursor) in
+// between: every step must land where the model's position says.
+void CheckCursorWalks(CDicIndex& index, const Words& words, const Model& model,
+                      std::mt19937& random) {
+  if (words.empty()) return;
+  std::uniform_int_distribution<size_t> anyWord(0, words.size() - 1);
+  std::uniform_int_distribution<int> action(0, 9);
+  for (int walk = 0; walk < 20; ++walk) {
+    size_t at = anyWord(random);
+    const std::string& start = words[at];
+    if (walk % 2) {
+      ASSERT_EQ(index.FindExact(start.c_str()), OffsetOfWord(at));
+    } else {
+      const std::string prefix = start.substr(0, 1 + start.size() / 2);
+      at = static_cast<size_t>(model.Near(prefix));
+      ASSERT_EQ(index.FindNear(prefix.c_str()), OffsetOfWord(at));
+    }
+    for (int step = 0; step < 30; ++step) {
+      SCOPED_TRACE("walk " + std::to_string(walk) + " step " + std::to_string(step));
+      const int what = action(random);
+      if (what == 0) {
+        EXPECT_EQ(index.FindExact((words[at] + "\x01").c_str()), CDicIndex::kNotFound);
+        EXPECT_EQ(index.FindNear("\x01"), CDicIndex::kNotFound);
+      } else if (what == 1) {
+        MCStringArray listed;
+        MCDWordArray offsets;
+        EXPECT_EQ(index.ListWords(listed, offsets), static_cast<int>(words.size()));
+      } else if (what < 6) {
+        const bool last = at + 1 == words.size();
+        ASSERT_EQ(index.Next(), last ? CDicIndex::kNotFound : OffsetOfWord(at + 1));
+        if (!last) ++at;
+      } else {
+        const bool first = at == 0;
+        ASSERT_EQ(index.Prev(), first ? CDicIndex::kNotFound : OffsetOfWord(at - 1));
+        if (!first) --at;
+      }
+      ASSERT_EQ(index.GetCurrentWord(), words[at]);
+    }
+  }
+}
+
 // Builds the words and checks every search against the model.
 void CheckAgainstModel(const Words& words, unsigned short lang, std::mt19937& random,
                        const std::string& alphabet) {
@@ -131,6 +173,7 @@ void CheckAgainstModel(const Words& words, unsigned short lang, std::mt19937& ra
   MCStringArray listed;
   MCDWordArray offsets;
   EXPECT_EQ(index.ListWords(listed, offsets), static_cast<int>(words.size()));
+  CheckCursorWalks(index, words, model, random);
 }
 
 // Random word sets over `alphabet`, round r holding up to 1 + r * growth

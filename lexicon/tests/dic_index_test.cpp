@@ -504,6 +504,22 @@ TEST(DicIndexDamagedLoops, RepeatedChildrenEndTheWalks) {
   EXPECT_STREQ(index.GetCurrentWord(), "ax");
 }
 
+// Two children of one character leading to different words: the second word
+// is reached by stepping, but no search finds it, so no step leaves it.
+TEST(DicIndexDamagedLoops, WordBehindARepeatedCharacterIsADeadEnd) {
+  const Bytes bytes = {0x02, 0x09, 0x00, 0x00, 'a',  0x0E, 0x00, 0x00, 'a', 0xFF,
+                       0x01, 0x00, 0x00, 'x',  0xFF, 0x02, 0x00, 0x00, 'y'};
+  CDicIndex index;
+  ASSERT_EQ(index.LoadBytes(bytes.data(), static_cast<int>(bytes.size())), 1);
+  ASSERT_EQ(index.FindNear(""), 1);
+  ASSERT_EQ(index.Next(), 2);
+  EXPECT_STREQ(index.GetCurrentWord(), "ay");
+  EXPECT_EQ(index.Prev(), CDicIndex::kNotFound);
+  EXPECT_EQ(index.Next(), CDicIndex::kNotFound);
+  EXPECT_STREQ(index.GetCurrentWord(), "ay");
+  EXPECT_EQ(index.FindExact("ay"), CDicIndex::kNotFound);
+}
+
 // --- The builder
 
 struct RefusedList {
@@ -559,6 +575,20 @@ TEST(DicIndexBuild, MostChildrenAndAdjacentDuplicates) {
   EXPECT_EQ(slots[1], CDicIndex::kNoSlot);
   EXPECT_NE(slots[0], CDicIndex::kNoSlot);
   EXPECT_NE(index.FindExact("dog"), CDicIndex::kNotFound);
+}
+
+// The editor rebuilds under the viewer's cursor: the current word stays and
+// the next step is taken in the new trie, whose nodes lie elsewhere.
+TEST(DicIndexBuild, CursorStepsInTheRebuiltTrie) {
+  CDicIndex index;
+  ASSERT_TRUE(BuildWords(index, {"apple", "baker", "bakery", "cider"}));
+  ASSERT_EQ(index.FindExact("baker"), OffsetOfWord(1));
+  ASSERT_TRUE(BuildWords(index, {"a", "ab", "baker", "bakers", "bakery", "cider"}));
+  EXPECT_EQ(index.Next(), OffsetOfWord(3));
+  EXPECT_STREQ(index.GetCurrentWord(), "bakers");
+  EXPECT_EQ(index.Prev(), OffsetOfWord(2));
+  EXPECT_EQ(index.Prev(), OffsetOfWord(1));
+  EXPECT_STREQ(index.GetCurrentWord(), "ab");
 }
 
 TEST(DicIndexBuild, EmptyListEmptiesTheIndex) {
