@@ -1,19 +1,23 @@
 #include "lexicon/CEntry.h"
 
-#include "lexicon/ArticleChildren.h"
+#include "lexicon/ArticleText.h"
 #include "lexicon/CMeaning.h"
-
-namespace children = article_children;
 
 CEntry::CEntry(uint8_t type) : loaded_(0), type_(type), syn_(0) {}
 
 CEntry::~CEntry() { Free(); }
 
-CMeaning* CEntry::GetAtMeaning(int index) const { return children::At<CMeaning>(meanings_, index); }
+void CEntry::SetAttr(const char* chars, int length) { article_text::Assign(attr_, chars, length); }
 
-CMeaning* CEntry::AddNewMeaning() { return children::AddNew<CMeaning>(meanings_, type_); }
+void CEntry::SetReference(const char* chars, int length) {
+  article_text::Assign(reference_, chars, length);
+}
 
-void CEntry::RemoveAtMeaning(int index) { children::RemoveAt(meanings_, index); }
+CMeaning* CEntry::GetAtMeaning(int index) const { return meanings_.At(index); }
+
+CMeaning* CEntry::AddNewMeaning() { return meanings_.AddNew(type_); }
+
+void CEntry::RemoveAtMeaning(int index) { meanings_.RemoveAt(index); }
 
 CMeaning* CEntry::GetMeaning(char syn) const {
   for (int i = 0; i < meanings_.GetSize(); ++i) {
@@ -27,7 +31,7 @@ CMeaning* CEntry::SelectMeaning(char syn) const {
   return meaning ? meaning : GetAtMeaning(0);
 }
 
-void CEntry::Free() { children::DeleteAll(meanings_); }
+void CEntry::Free() { meanings_.Clear(); }
 
 void CEntry::Copy(const CEntry* other) {
   if (other == this) return;
@@ -37,7 +41,7 @@ void CEntry::Copy(const CEntry* other) {
   type_ = other->type_;
   syn_ = other->syn_;
   attr_ = other->attr_;
-  children::CopyAll<CMeaning>(meanings_, other->meanings_, type_);
+  meanings_.CopyAll(other->meanings_, type_);
   reference_ = other->reference_;
 }
 
@@ -45,8 +49,8 @@ int CEntry::Merge(CEntry* other, int append) {
   if (other == nullptr || other == this) return 0;
   const bool attrsDiffer = attr_ != other->attr_;
   const MCString& otherAttr = other->attr_;
-  return children::Merge<CMeaning>(
-      meanings_, other->meanings_, type_, append,
+  return meanings_.Merge(
+      other->meanings_, type_, append,
       [](const CMeaning& mine, const CMeaning& theirs) { return mine.GetSyn() == theirs.GetSyn(); },
       [attrsDiffer, &otherAttr](CMeaning& copy) {
         if (attrsDiffer && copy.GetAttr().IsEmpty()) copy.SetAttr(otherAttr);

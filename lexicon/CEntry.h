@@ -14,6 +14,7 @@
 #include "base/MCArray.h"
 #include "base/MCObject.h"
 #include "base/MCString.h"
+#include "lexicon/ArticleChildren.h"
 #include "lexicon/LexiconExport.h"
 
 class CMeaning;
@@ -33,8 +34,11 @@ class MLEX_API CEntry : public MCObject {
   void SetSyn(char syn) { syn_ = syn; }
   const MCString& GetAttr() const { return attr_; }
   void SetAttr(const MCString& attr) { attr_ = attr; }
+  // The text from `length` bytes, in the room the old one had.
+  void SetAttr(const char* chars, int length);
   const MCString& GetReference() const { return reference_; }
   void SetReference(const MCString& reference) { reference_ = reference; }
+  void SetReference(const char* chars, int length);
 
   // --- Meanings (at most 255; indexes out of range give null or do nothing).
   int GetSizeMeaning() const { return meanings_.GetSize(); }
@@ -46,6 +50,7 @@ class MLEX_API CEntry : public MCObject {
   // The same, else the first meaning (null when there is none).
   CMeaning* SelectMeaning(char syn) const;
 
+  // Lets the meanings go; they are kept for the next ones made.
   void Free();
   // Deep copy of the other entry's type, fields and meanings; null only
   // empties this entry, itself changes nothing.
@@ -63,7 +68,7 @@ class MLEX_API CEntry : public MCObject {
   uint8_t type_;
   char syn_;
   MCString attr_;
-  MCObArray meanings_;  // of CMeaning, owned
+  article_children::ChildList<CMeaning> meanings_;
   MCString reference_;
 };
 

@@ -1,28 +1,33 @@
 #include "lexicon/CMeaning.h"
 
-#include "lexicon/ArticleChildren.h"
+#include "lexicon/ArticleText.h"
 #include "lexicon/CSynonym.h"
 #include "lexicon/CSynonymGroup.h"
-
-namespace children = article_children;
 
 CMeaning::CMeaning(uint8_t type) : type_(type), syn_(0), cursor_(0) {}
 
 CMeaning::~CMeaning() { Free(); }
 
-CSynonymGroup* CMeaning::GetAtSynonymGroup(int index) const {
-  return children::At<CSynonymGroup>(groups_, index);
+void CMeaning::SetAttr(const char* chars, int length) {
+  article_text::Assign(attr_, chars, length);
 }
 
-CSynonymGroup* CMeaning::AddNewSynonymGroup() {
-  return children::AddNew<CSynonymGroup>(groups_, type_);
-}
+CSynonymGroup* CMeaning::GetAtSynonymGroup(int index) const { return groups_.At(index); }
 
-void CMeaning::RemoveAtSynonymGroup(int index) { children::RemoveAt(groups_, index); }
+CSynonymGroup* CMeaning::AddNewSynonymGroup() { return groups_.AddNew(type_); }
+
+void CMeaning::RemoveAtSynonymGroup(int index) { groups_.RemoveAt(index); }
 
 void CMeaning::Free() {
-  children::DeleteAll(groups_);
+  groups_.Clear();
   cursor_ = 0;
+}
+
+void CMeaning::Reset(uint8_t type) {
+  type_ = type;
+  syn_ = 0;
+  article_text::Clear(attr_);
+  Free();
 }
 
 void CMeaning::Copy(const CMeaning* other) {
@@ -32,13 +37,13 @@ void CMeaning::Copy(const CMeaning* other) {
   type_ = other->type_;
   syn_ = other->syn_;
   attr_ = other->attr_;
-  children::CopyAll<CSynonymGroup>(groups_, other->groups_, type_);
+  groups_.CopyAll(other->groups_, type_);
 }
 
 int CMeaning::Merge(CMeaning* other, int append) {
   if (other == nullptr || other == this) return 0;
-  return children::Merge<CSynonymGroup>(
-      groups_, other->groups_, type_, append,
+  return groups_.Merge(
+      other->groups_, type_, append,
       [](const CSynonymGroup& mine, const CSynonymGroup& theirs) {
         return mine.GetGroupNumber() == theirs.GetGroupNumber();
       },

@@ -11,6 +11,7 @@
 #include "base/MCArray.h"
 #include "base/MCObject.h"
 #include "base/MCString.h"
+#include "lexicon/ArticleChildren.h"
 #include "lexicon/LexiconExport.h"
 
 class CSynonym;
@@ -28,6 +29,8 @@ class MLEX_API CMeaning : public MCObject {
   void SetSyn(char syn) { syn_ = syn; }
   const MCString& GetAttr() const { return attr_; }
   void SetAttr(const MCString& attr) { attr_ = attr; }
+  // The text from `length` bytes, in the room the old one had.
+  void SetAttr(const char* chars, int length);
 
   // --- Synonym groups (at most 255; indexes out of range give null or do
   // nothing).
@@ -37,6 +40,9 @@ class MLEX_API CMeaning : public MCObject {
   void RemoveAtSynonymGroup(int index);
 
   void Free();
+  // As newly made with the type, keeping the room of the attribute and the
+  // groups let go for reuse.
+  void Reset(uint8_t type);
   // Deep copy; null only empties this meaning, itself changes nothing.
   void Copy(const CMeaning* other);
   // Groups of the other meaning with the number of one of this meaning's
@@ -74,6 +80,6 @@ class MLEX_API CMeaning : public MCObject {
   uint8_t type_;
   char syn_;
   MCString attr_;
-  MCObArray groups_;  // of CSynonymGroup, owned
-  uint8_t cursor_;    // of GetFirst and GetNext
+  article_children::ChildList<CSynonymGroup> groups_;
+  uint8_t cursor_;  // of GetFirst and GetNext
 };

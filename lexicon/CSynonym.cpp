@@ -1,21 +1,29 @@
 #include "lexicon/CSynonym.h"
 
-#include "lexicon/ArticleChildren.h"
+#include "lexicon/ArticleText.h"
 #include "lexicon/CWordComb.h"
-
-namespace children = article_children;
 
 CSynonym::CSynonym(uint8_t type) : type_(type), contextType_(kContextNone) {}
 
 CSynonym::~CSynonym() { Free(); }
 
-CWordComb* CSynonym::GetAtWordComb(int index) const {
-  return children::At<CWordComb>(wordCombs_, index);
+void CSynonym::SetContext(const char* chars, int length) {
+  article_text::Assign(context_, chars, length);
 }
 
-CWordComb* CSynonym::AddNewWordComb() { return children::AddNew<CWordComb>(wordCombs_, type_); }
+void CSynonym::SetDefinition(const char* chars, int length) {
+  article_text::Assign(definition_, chars, length);
+}
 
-void CSynonym::RemoveAtWordComb(int index) { children::RemoveAt(wordCombs_, index); }
+void CSynonym::SetReference(const char* chars, int length) {
+  article_text::Assign(reference_, chars, length);
+}
+
+CWordComb* CSynonym::GetAtWordComb(int index) const { return wordCombs_.At(index); }
+
+CWordComb* CSynonym::AddNewWordComb() { return wordCombs_.AddNew(type_); }
+
+void CSynonym::RemoveAtWordComb(int index) { wordCombs_.RemoveAt(index); }
 
 const char* CSynonym::GetAtLabel(int index) const {
   if (index < 0 || index >= labels_.GetSize()) return nullptr;
@@ -23,7 +31,7 @@ const char* CSynonym::GetAtLabel(int index) const {
 }
 
 int CSynonym::AddLabel(const MCString& label) {
-  if (labels_.GetSize() >= children::kMaxChildren) return -1;
+  if (labels_.GetSize() >= article_children::kMaxChildren) return -1;
   const int index = labels_.Add("");
   if (index >= 0) labels_[index] = label;  // keeps every byte of the label
   return index;
@@ -41,8 +49,17 @@ int CSynonym::HasLabel(const char* label) const {
 }
 
 void CSynonym::Free() {
-  children::DeleteAll(wordCombs_);
+  wordCombs_.Clear();
   labels_.RemoveAll();
+}
+
+void CSynonym::Reset(uint8_t type) {
+  type_ = type;
+  contextType_ = kContextNone;
+  article_text::Clear(context_);
+  Free();
+  article_text::Clear(definition_);
+  article_text::Clear(reference_);
 }
 
 void CSynonym::Copy(const CSynonym* other) {
@@ -53,7 +70,7 @@ void CSynonym::Copy(const CSynonym* other) {
   contextType_ = other->contextType_;
   context_ = other->context_;
   for (int i = 0; i < other->labels_.GetSize(); ++i) AddLabel(other->labels_[i]);
-  children::CopyAll<CWordComb>(wordCombs_, other->wordCombs_, type_);
+  wordCombs_.CopyAll(other->wordCombs_, type_);
   definition_ = other->definition_;
   reference_ = other->reference_;
 }

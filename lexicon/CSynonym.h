@@ -10,6 +10,7 @@
 #include "base/MCArray.h"
 #include "base/MCObject.h"
 #include "base/MCString.h"
+#include "lexicon/ArticleChildren.h"
 #include "lexicon/LexiconExport.h"
 
 class CWordComb;
@@ -34,10 +35,14 @@ class MLEX_API CSynonym : public MCObject {
   void SetContextType(uint8_t contextType) { contextType_ = contextType; }
   const MCString& GetContext() const { return context_; }
   void SetContext(const MCString& context) { context_ = context; }
+  // The text from `length` bytes, in the room the old one had.
+  void SetContext(const char* chars, int length);
   const MCString& GetDefinition() const { return definition_; }
   void SetDefinition(const MCString& definition) { definition_ = definition; }
+  void SetDefinition(const char* chars, int length);
   const MCString& GetReference() const { return reference_; }
   void SetReference(const MCString& reference) { reference_ = reference; }
+  void SetReference(const char* chars, int length);
 
   // --- Word combinations (at most 255; indexes out of range give null or
   // do nothing).
@@ -56,8 +61,11 @@ class MLEX_API CSynonym : public MCObject {
   void RemoveAtLabel(int index);
   int HasLabel(const char* label) const;
 
-  // Deletes the combinations and drops the labels.
+  // Lets the combinations go and drops the labels.
   void Free();
+  // As newly made with the type, keeping the room of the texts and the
+  // combinations let go for reuse.
+  void Reset(uint8_t type);
   // Deep copy of another synonym; null only empties this one, itself
   // changes nothing.
   void Copy(const CSynonym* other);
@@ -76,7 +84,7 @@ class MLEX_API CSynonym : public MCObject {
   uint8_t contextType_;
   MCString context_;
   MCStringArray labels_;
-  MCObArray wordCombs_;  // of CWordComb, owned
+  article_children::ChildList<CWordComb> wordCombs_;
   MCString definition_;
   MCString reference_;
 };

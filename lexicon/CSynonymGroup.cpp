@@ -1,23 +1,30 @@
 #include "lexicon/CSynonymGroup.h"
 
-#include "lexicon/ArticleChildren.h"
+#include "lexicon/ArticleText.h"
 #include "lexicon/CSynonym.h"
-
-namespace children = article_children;
 
 CSynonymGroup::CSynonymGroup(uint8_t type) : type_(type), number_(0) {}
 
 CSynonymGroup::~CSynonymGroup() { Free(); }
 
-CSynonym* CSynonymGroup::GetAtSynonym(int index) const {
-  return children::At<CSynonym>(synonyms_, index);
+void CSynonymGroup::SetDefinition(const char* chars, int length) {
+  article_text::Assign(definition_, chars, length);
 }
 
-CSynonym* CSynonymGroup::AddNewSynonym() { return children::AddNew<CSynonym>(synonyms_, type_); }
+CSynonym* CSynonymGroup::GetAtSynonym(int index) const { return synonyms_.At(index); }
 
-void CSynonymGroup::RemoveAtSynonym(int index) { children::RemoveAt(synonyms_, index); }
+CSynonym* CSynonymGroup::AddNewSynonym() { return synonyms_.AddNew(type_); }
 
-void CSynonymGroup::Free() { children::DeleteAll(synonyms_); }
+void CSynonymGroup::RemoveAtSynonym(int index) { synonyms_.RemoveAt(index); }
+
+void CSynonymGroup::Free() { synonyms_.Clear(); }
+
+void CSynonymGroup::Reset(uint8_t type) {
+  type_ = type;
+  number_ = 0;
+  article_text::Clear(definition_);
+  Free();
+}
 
 void CSynonymGroup::Copy(const CSynonymGroup* other) {
   if (other == this) return;
@@ -26,13 +33,13 @@ void CSynonymGroup::Copy(const CSynonymGroup* other) {
   type_ = other->type_;
   number_ = other->number_;
   definition_ = other->definition_;
-  children::CopyAll<CSynonym>(synonyms_, other->synonyms_, type_);
+  synonyms_.CopyAll(other->synonyms_, type_);
 }
 
 int CSynonymGroup::Merge(CSynonymGroup* other, int append) {
   if (other == nullptr || other == this) return 0;
-  return children::Merge<CSynonym>(
-      synonyms_, other->synonyms_, type_, append,
+  return synonyms_.Merge(
+      other->synonyms_, type_, append,
       [](const CSynonym& mine, const CSynonym& theirs) {
         return mine.GetSynonymString() == theirs.GetSynonymString();
       },

@@ -8,6 +8,7 @@
 #include "base/MCArray.h"
 #include "base/MCObject.h"
 #include "base/MCString.h"
+#include "lexicon/ArticleChildren.h"
 #include "lexicon/LexiconExport.h"
 
 class CSynonym;
@@ -24,6 +25,8 @@ class MLEX_API CSynonymGroup : public MCObject {
   void SetGroupNumber(uint8_t number) { number_ = number; }
   const MCString& GetDefinition() const { return definition_; }
   void SetDefinition(const MCString& definition) { definition_ = definition; }
+  // The text from `length` bytes, in the room the old one had.
+  void SetDefinition(const char* chars, int length);
 
   // --- Synonyms (at most 255; indexes out of range give null or do nothing).
   int GetSizeSynonym() const { return synonyms_.GetSize(); }
@@ -32,6 +35,9 @@ class MLEX_API CSynonymGroup : public MCObject {
   void RemoveAtSynonym(int index);
 
   void Free();
+  // As newly made with the type, keeping the room of the definition and the
+  // synonyms let go for reuse.
+  void Reset(uint8_t type);
   // Deep copy; null only empties this group, itself changes nothing.
   void Copy(const CSynonymGroup* other);
   // The other group's synonyms whose synonym string one of this group's has
@@ -44,5 +50,5 @@ class MLEX_API CSynonymGroup : public MCObject {
   uint8_t type_;
   uint8_t number_;
   MCString definition_;
-  MCObArray synonyms_;  // of CSynonym, owned
+  article_children::ChildList<CSynonym> synonyms_;
 };

@@ -32,11 +32,16 @@ class MLEX_API CWordComb : public MCObject {
   void SetSyn(char syn) { syn_ = syn; }
   const MCString& GetSynonym() const { return synonym_; }
   void SetSynonym(const MCString& synonym) { synonym_ = synonym; }
+  // The text from `length` bytes, in the room the old one had.
+  void SetSynonym(const char* chars, int length);
   uint8_t GetAttrType() const { return attrType_; }
   void SetAttrType(uint8_t attrType) { attrType_ = attrType; }
   const MCString& GetAttr() const { return attr_; }
   void SetAttr(const MCString& attr) { attr_ = attr; }
+  void SetAttr(const char* chars, int length);
 
+  // As newly made with the type, keeping the room of the texts.
+  void Reset(uint8_t type);
   // Takes the other's type and fields; null or itself changes nothing.
   void Copy(const CWordComb* other);
 

@@ -44,6 +44,12 @@ const RecordLayout& LayoutOf(uint8_t type) {
 
 // --- Reading.
 
+// A text of a record, where the reader holds it.
+struct RecordText {
+  const char* chars = nullptr;
+  int length = 0;
+};
+
 // The bytes of one record, from memory or from a file through a buffer,
 // never beyond the record's extent. The first short read ends the record:
 // every later read fails too.
@@ -60,10 +66,12 @@ class RecordReader {
     return true;
   }
 
-  bool Text(MCString& text) {
+  // The characters stay valid until the next read.
+  bool Text(RecordText& text) {
     uint8_t length = 0;
     if (!Byte(length) || !Have(length)) return false;
-    text = MCString(reinterpret_cast<const char*>(data_ + pos_), length);
+    text.chars = reinterpret_cast<const char*>(data_ + pos_);
+    text.length = length;
     pos_ += length;
     return true;
   }
@@ -112,28 +120,28 @@ bool ReadChar(RecordReader& in, char& value) {
 bool ReadWordComb(RecordReader& in, CWordComb& comb) {
   char syn = 0;
   uint8_t attrType = 0;
-  MCString text;
+  RecordText text;
   if (!ReadChar(in, syn)) return false;
   comb.SetSyn(syn);
   if (!in.Text(text)) return false;
-  comb.SetSynonym(text);
+  comb.SetSynonym(text.chars, text.length);
   if (!in.Byte(attrType)) return false;
   comb.SetAttrType(attrType);
   if (!in.Text(text)) return false;
-  comb.SetAttr(text);
+  comb.SetAttr(text.chars, text.length);
   return true;
 }
 
 bool ReadSynonym(RecordReader& in, const RecordLayout& layout, CSynonym& synonym) {
   uint8_t byte = 0;
-  MCString text;
+  RecordText text;
   if (!in.Byte(byte)) return false;
   synonym.SetContextType(byte);
   if (!in.Text(text)) return false;
-  synonym.SetContext(text);
+  synonym.SetContext(text.chars, text.length);
   if (!in.Byte(byte)) return false;
   for (unsigned count = byte; count > 0; --count) {
-    if (!in.Text(text) || synonym.AddLabel(text) < 0) return false;
+    if (!in.Text(text) || synonym.AddLabel(MCString(text.chars, text.length)) < 0) return false;
   }
   if (!in.Byte(byte)) return false;
   for (unsigned count = byte; count > 0; --count) {
@@ -142,21 +150,21 @@ bool ReadSynonym(RecordReader& in, const RecordLayout& layout, CSynonym& synonym
   }
   if (layout.definitions) {
     if (!in.Text(text)) return false;
-    synonym.SetDefinition(text);
+    synonym.SetDefinition(text.chars, text.length);
   }
   if (!in.Text(text)) return false;
-  synonym.SetReference(text);
+  synonym.SetReference(text.chars, text.length);
   return true;
 }
 
 bool ReadGroup(RecordReader& in, const RecordLayout& layout, CSynonymGroup& group) {
   uint8_t byte = 0;
-  MCString text;
+  RecordText text;
   if (!in.Byte(byte)) return false;
   group.SetGroupNumber(byte);
   if (layout.definitions) {
     if (!in.Text(text)) return false;
-    group.SetDefinition(text);
+    group.SetDefinition(text.chars, text.length);
   }
   if (!in.Byte(byte)) return false;
   for (unsigned count = byte; count > 0; --count) {
@@ -169,11 +177,11 @@ bool ReadGroup(RecordReader& in, const RecordLayout& layout, CSynonymGroup& grou
 bool ReadMeaning(RecordReader& in, const RecordLayout& layout, CMeaning& meaning) {
   char syn = 0;
   uint8_t count = 0;
-  MCString text;
+  RecordText text;
   if (!ReadChar(in, syn)) return false;
   meaning.SetSyn(syn);
   if (!in.Text(text)) return false;
-  meaning.SetAttr(text);
+  meaning.SetAttr(text.chars, text.length);
   if (!layout.meaningGroups) return true;
   if (!in.Byte(count)) return false;
   for (; count > 0; --count) {
@@ -187,13 +195,13 @@ int ReadEntry(RecordReader& in, CEntry& entry) {
   const RecordLayout& layout = LayoutOf(entry.GetType());
   entry.Free();
   if (!layout.hasRecords) return 0;
-  MCString text;
+  RecordText text;
   if (layout.entryCodeAndAttr) {
     char syn = 0;
     if (!ReadChar(in, syn)) return 0;
     entry.SetSyn(syn);
     if (!in.Text(text)) return 0;
-    entry.SetAttr(text);
+    entry.SetAttr(text.chars, text.length);
   }
   if (layout.meanings) {
     uint8_t count = 0;
@@ -205,7 +213,7 @@ int ReadEntry(RecordReader& in, CEntry& entry) {
   }
   if (layout.entryReference) {
     if (!in.Text(text)) return 0;
-    entry.SetReference(text);
+    entry.SetReference(text.chars, text.length);
   }
   return 1;
 }

@@ -42,7 +42,8 @@ MLEX_API int HasEntryRecords(uint8_t type);
 // text is longer than 255 bytes: the record is refused, not cut.
 MLEX_API int EncodeEntryRecord(const CEntry& entry, MCByteArray& bytes);
 // Reads a record of the entry's type from `size` bytes into the entry, whose
-// meanings are deleted first. Every child is made before it is read. 1 when
+// meanings are let go first (the entry keeps them to refill). Every child is
+// made before it is read. 1 when
 // the whole record lay within the bytes; 0 when they end before the layout
 // does (reading stops there and what was read stays) or the type has no
 // records.

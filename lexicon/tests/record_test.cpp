@@ -205,6 +205,63 @@ TEST(EntryRecordTest, EveryCutRecordStopsWhereItsBytesEnd) {
   EXPECT_EQ(read.GetSizeMeaning(), 1);  // made before it was read
 }
 
+// The dictionary reads every article into the same tree: what an article
+// read before left there must never show through, whole or cut.
+TEST(EntryRecordTest, ARecordReadOverAnotherReadsAsIntoAFreshTree) {
+  std::vector<GoldenRecord> typeOne;
+  for (const GoldenRecord& golden : GoldenRecords()) {
+    if (golden.type == 1) typeOne.push_back(golden);
+  }
+  ASSERT_GE(typeOne.size(), 3u);
+  for (const GoldenRecord& before : typeOne) {
+    for (const GoldenRecord& after : typeOne) {
+      for (size_t size = 0; size <= after.bytes.size(); ++size) {
+        SCOPED_TRACE(std::string(before.name) + " then " + after.name + " cut at " +
+                     std::to_string(size));
+        CEntry fresh(1);
+        const int freshWhole = DecodeEntryRecord(Data(after.bytes), size, fresh);
+        CEntry reused(1);
+        ASSERT_EQ(DecodeEntryRecord(Data(before.bytes), before.bytes.size(), reused), 1);
+        // A cut record leaves the entry's own fields as they were; its
+        // meanings are always the record's.
+        reused.SetSyn(0);
+        reused.SetAttr(MCString());
+        reused.SetReference(MCString());
+        EXPECT_EQ(DecodeEntryRecord(Data(after.bytes), size, reused), freshWhole);
+        EXPECT_EQ(Dump(reused), Dump(fresh));
+      }
+    }
+  }
+}
+
+TEST(EntryRecordTest, TextsKeptFromATreeSurviveTheNextRead) {
+  const GoldenRecord house = GoldenRecords()[0];
+  const GoldenRecord runOff = GoldenRecords()[1];
+  CEntry read(1);
+  ASSERT_EQ(DecodeEntryRecord(Data(house.bytes), house.bytes.size(), read), 1);
+  const MCString attr = read.GetAttr();
+  const MCString word = read.GetAtMeaning(0)->GetAtSynonymGroup(0)->GetAtSynonym(0)->GetWord(0);
+  const MCString second = read.GetAtMeaning(0)->GetAtSynonymGroup(0)->GetAtSynonym(1)->GetWord(0);
+  ASSERT_EQ(DecodeEntryRecord(Data(runOff.bytes), runOff.bytes.size(), read), 1);
+  EXPECT_EQ(std::string(attr), "m");
+  EXPECT_EQ(std::string(word), "house");
+  EXPECT_EQ(std::string(second), "building");
+  EXPECT_EQ(std::string(read.GetAtMeaning(0)->GetAtSynonymGroup(0)->GetAtSynonym(0)->GetWord(0)),
+            "run");
+
+  // Nodes made after a read start empty, and copies replace what was read.
+  read.Free();
+  CMeaning* meaning = read.AddNewMeaning();
+  ASSERT_NE(meaning, nullptr);
+  EXPECT_EQ(meaning->GetSyn(), 0);
+  EXPECT_EQ(std::string(meaning->GetAttr()), "");
+  EXPECT_EQ(meaning->GetSizeSynonymGroup(), 0);
+  CEntry houseTree(1);
+  BuildHouse(houseTree);
+  read.Copy(&houseTree);
+  EXPECT_EQ(Dump(read), Dump(houseTree));
+}
+
 TEST(EntryRecordTest, HugeCountsInFewBytesMakeFewObjects) {
   // 255 meanings of 255 groups of 255 synonyms, claimed in 6 bytes.
   const std::string claim = Bytes({'n', 0, 255, 'n', 0, 255});
