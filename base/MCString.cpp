@@ -75,15 +75,6 @@ int MCStringCheckedLength(long long length) {
 
 // --- Buffers
 
-MCStringData* MCString::Data() const {
-  static_assert(
-      static_cast<int>(sizeof(MCStringData) - offsetof(MCStringData, length)) == kLengthBeforeChars,
-      "the inline readers find the length where the header keeps it");
-  return MCStringData::Of(chars_);
-}
-
-bool MCString::IsStaticEmpty() const { return chars_ == StaticEmptyChars(); }
-
 bool MCString::HasPos(int pos) const { return pos >= 0 && pos < GetLength(); }
 
 bool MCString::IsWritableInPlace(int length) const {
@@ -218,10 +209,6 @@ void MCString::SetAt(int pos, char ch) {
 
 unsigned short MCString::GetLangId() const { return Data()->langId; }
 
-void MCString::SetLangId(unsigned short langId) {
-  if (!IsStaticEmpty()) Data()->langId = langId;
-}
-
 // --- Buffer access
 
 char* MCString::GetBuffer(int minLength) {
@@ -246,7 +233,10 @@ void MCString::ReleaseBuffer(int newLength) {
   chars_[newLength] = '\0';
 }
 
-char* MCString::GetBufferSetLength(int newLength) {
+char* MCString::ResizeBuffer(int newLength) {
+  static_assert(
+      static_cast<int>(sizeof(MCStringData) - offsetof(MCStringData, length)) == kLengthBeforeChars,
+      "the inline readers find the length where the header keeps it");
   if (newLength < 0) newLength = 0;
   GetBuffer(newLength);
   if (!IsStaticEmpty()) {

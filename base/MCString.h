@@ -21,13 +21,14 @@
 #include <type_traits>
 
 #include "base/BaseExport.h"
+#include "base/MCStringData.h"
 
 // mingw's printf family is GNU-compatible (__USE_MINGW_ANSI_STDIO), which the
 // gnu_printf archetype checks; clang knows only printf.
 #if defined(__clang__)
-#  define MSTRING_PRINTF_FORMAT(fmt, args) __attribute__((format(printf, fmt, args)))
+#define MSTRING_PRINTF_FORMAT(fmt, args) __attribute__((format(printf, fmt, args)))
 #else
-#  define MSTRING_PRINTF_FORMAT(fmt, args) __attribute__((format(gnu_printf, fmt, args)))
+#define MSTRING_PRINTF_FORMAT(fmt, args) __attribute__((format(gnu_printf, fmt, args)))
 #endif
 
 struct MCStringData;
@@ -75,14 +76,25 @@ class MBASE_API MCString {
   unsigned short GetLangId() const;
   // Written into the buffer in place: every string sharing it sees the new id.
   // Does nothing on an empty string.
-  void SetLangId(unsigned short langId);
+  void SetLangId(unsigned short langId) {
+    if (!IsStaticEmpty()) Data()->langId = langId;
+  }
 
   // --- Buffer access.
   // Room for at least minLength characters, unshared; the length is kept.
   char* GetBuffer(int minLength);
   // The length becomes newLength (-1: up to the first NUL), cut at the capacity.
   void ReleaseBuffer(int newLength = -1);
-  char* GetBufferSetLength(int newLength);
+  // Inline where the buffer is unshared and large enough: readers refill
+  // their strings in place once per text they read.
+  char* GetBufferSetLength(int newLength) {
+    if (newLength >= 0 && Data()->refs == 1 && Data()->capacity >= newLength) {
+      Data()->length = newLength;
+      chars_[newLength] = '\0';
+      return chars_;
+    }
+    return ResizeBuffer(newLength);
+  }
   void FreeExtra();
   char* LockBuffer();
   void UnlockBuffer();
@@ -185,8 +197,12 @@ class MBASE_API MCString {
   int32_t StoredLength() const {
     return *reinterpret_cast<const int32_t*>(chars_ - kLengthBeforeChars);
   }
-  MCStringData* Data() const;
-  bool IsStaticEmpty() const;
+  MCStringData* Data() const { return MCStringData::Of(chars_); }
+  // Every buffer made has room for one character at least; the empty one
+  // alone has none.
+  bool IsStaticEmpty() const { return Data()->capacity == 0; }
+  // GetBufferSetLength where the buffer must be unshared or grown.
+  char* ResizeBuffer(int newLength);
   bool HasPos(int pos) const;
   // Unshared (or locked), not the static empty string, room for `length`.
   bool IsWritableInPlace(int length) const;

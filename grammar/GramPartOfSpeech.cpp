@@ -38,14 +38,24 @@ constexpr PartOfSpeech kPartsOfSpeech[] = {
 
 constexpr const char* kOtherPart = "Expr";
 
+// The name of every code, looked up once per block of every article shown.
+struct PartNames {
+  const char* byCode[256];
+
+  constexpr PartNames() : byCode() {
+    for (const char*& name : byCode) name = kOtherPart;
+    for (const PartOfSpeech& part : kPartsOfSpeech) {
+      for (const char* code = part.codes; *code != 0; ++code) {
+        byCode[static_cast<unsigned char>(*code)] = part.name;
+      }
+    }
+  }
+};
+
+constexpr PartNames kPartNames;
+
 }  // namespace
 
 const char* CGramInfo::ConvSynToVelPart(char syn) {
-  if (syn == 0) return kOtherPart;
-  for (const PartOfSpeech& part : kPartsOfSpeech) {
-    for (const char* code = part.codes; *code != 0; ++code) {
-      if (*code == syn) return part.name;
-    }
-  }
-  return kOtherPart;
+  return kPartNames.byCode[static_cast<unsigned char>(syn)];
 }

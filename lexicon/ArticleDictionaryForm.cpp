@@ -12,6 +12,7 @@
 #include "lexicon/CSynonym.h"
 #include "lexicon/CSynonymGroup.h"
 #include "lexicon/CWordComb.h"
+#include "lexicon/RecordView.h"
 
 namespace article_dict_form {
 namespace {
@@ -24,7 +25,7 @@ constexpr const char* kHiddenLabelPrefix = "g_";
 
 // "{part [grammar]}" for a code and a grammar attribute; nothing when the
 // code has no part name.
-void AppendPartOfSpeechBlock(std::string& out, char syn, const MCString& attr) {
+void AppendPartOfSpeechBlock(ArticleTextBuffer& out, char syn, const MCString& attr) {
   const char* part = CGramInfo::ConvSynToVelPart(syn);
   if (part == nullptr || *part == '\0') return;
   out += '{';
@@ -43,62 +44,91 @@ void AppendPartOfSpeechBlock(std::string& out, char syn, const MCString& attr) {
 }
 
 // Whether the text from `start` on ends with `tail`.
-bool EndsWithFrom(const std::string& out, size_t start, const char* tail) {
-  const size_t length = std::strlen(tail);
-  return out.size() - start >= length && out.compare(out.size() - length, length, tail) == 0;
+bool EndsWithFrom(const ArticleTextBuffer& out, size_t start, const char* tail) {
+  return out.size() - start >= std::strlen(tail) && out.EndsWith(tail);
 }
 
-}  // namespace
-
-void Append(std::string& out, const MCString& text) {
-  out.append(static_cast<const char*>(text), static_cast<size_t>(text.GetLength()));
+// Whether `ch` is a character of `set` (never the terminator).
+bool IsOneOf(char ch, const char* set) {
+  for (; *set != '\0'; ++set) {
+    if (*set == ch) return true;
+  }
+  return false;
 }
 
-void TrimRightFrom(std::string& out, size_t start, const char* set) {
-  size_t end = out.size();
-  while (end > start && std::strchr(set, out[end - 1]) != nullptr && out[end - 1] != '\0') --end;
-  out.resize(end);
+// --- The nodes' texts, alike for the tree and the record view.
+RecordText TextOf(const MCString& text) { return {text, text.GetLength()}; }
+RecordText TextOf(RecordText text) { return text; }
+
+void AppendText(ArticleTextBuffer& out, RecordText text) {
+  out.append(text.chars, static_cast<size_t>(text.length));
 }
 
-MCString ToMCString(const std::string& text) {
-  return MCString(text.data(), static_cast<int>(text.size()));
+void AppendPartOfSpeechBlock(ArticleTextBuffer& out, char syn, RecordText attr) {
+  AppendPartOfSpeechBlock(out, syn,
+                          attr.IsEmpty() ? MCString() : MCString(attr.chars, attr.length));
 }
 
-void AppendWordComb(std::string& out, const CWordComb& wordComb) {
+// A label reads as C text: it ends at its first NUL.
+RecordText LabelOf(const CSynonym& synonym, int index) {
+  const char* label = synonym.GetAtLabel(index);
+  return {label, static_cast<int>(std::strlen(label))};
+}
+
+RecordText LabelOf(const RecordView::Synonym& synonym, int index) {
+  const RecordText label = synonym.GetLabel(index);
+  const void* nul = std::memchr(label.chars, '\0', static_cast<size_t>(label.length));
+  return nul ? RecordText{label.chars,
+                          static_cast<int>(static_cast<const char*>(nul) - label.chars)}
+             : label;
+}
+
+bool IsHiddenLabel(RecordText label) {
+  const size_t length = std::strlen(kHiddenLabelPrefix);
+  return static_cast<size_t>(label.length) >= length &&
+         std::memcmp(label.chars, kHiddenLabelPrefix, length) == 0;
+}
+
+// --- The form, written once for both kinds of nodes.
+template <class WordComb>
+void WriteWordComb(ArticleTextBuffer& out, const WordComb& wordComb) {
   if (wordComb.GetSyn() != 0 && !wordComb.GetSynonym().IsEmpty()) {
     AppendPartOfSpeechBlock(out, wordComb.GetSyn(), wordComb.GetAttr());
     out += ' ';
   }
-  Append(out, wordComb.GetSynonym());
+  AppendText(out, TextOf(wordComb.GetSynonym()));
 }
 
-void AppendSynonym(std::string& out, const CSynonym& synonym) {
+template <class Synonym>
+void WriteSynonym(ArticleTextBuffer& out, const Synonym& synonym) {
   for (int i = 0; i < synonym.GetSizeLabel(); ++i) {
-    const char* label = synonym.GetAtLabel(i);
-    if (std::strncmp(label, kHiddenLabelPrefix, std::strlen(kHiddenLabelPrefix)) == 0) continue;
-    out += label;
+    const RecordText label = LabelOf(synonym, i);
+    if (IsHiddenLabel(label)) continue;
+    AppendText(out, label);
     out += ") ";
   }
   for (int i = 0; i < synonym.GetSizeWordComb(); ++i) {
     if (i > 0) out += ' ';
-    AppendWordComb(out, *synonym.GetAtWordComb(i));
+    WriteWordComb(out, *synonym.GetAtWordComb(i));
   }
 }
 
 // An empty group shows nothing rather than a lone ";".
-void AppendGroup(std::string& out, const CSynonymGroup& group) {
+template <class SynonymGroup>
+void WriteGroup(ArticleTextBuffer& out, const SynonymGroup& group) {
   const size_t start = out.size();
   const int count = group.GetSizeSynonym();
   for (int i = 0; i < count; ++i) {
     const size_t synonymStart = out.size();
-    AppendSynonym(out, *group.GetAtSynonym(i));
+    WriteSynonym(out, *group.GetAtSynonym(i));
     if (out.size() > synonymStart && i + 1 < count) out += "; ";
   }
   TrimRightFrom(out, start, " ");
   if (out.size() > start && out.back() != ';') out += ';';
 }
 
-void AppendMeaning(std::string& out, const CMeaning& meaning) {
+template <class Meaning>
+void WriteMeaning(ArticleTextBuffer& out, const Meaning& meaning) {
   if (meaning.GetSyn() != 0) {
     out += kMeaningMark;
     AppendPartOfSpeechBlock(out, meaning.GetSyn(), meaning.GetAttr());
@@ -106,63 +136,95 @@ void AppendMeaning(std::string& out, const CMeaning& meaning) {
   }
   for (int i = 0; i < meaning.GetSizeSynonymGroup(); ++i) {
     if (i > 0) out += ' ';
-    AppendGroup(out, *meaning.GetAtSynonymGroup(i));
+    WriteGroup(out, *meaning.GetAtSynonymGroup(i));
   }
 }
 
 // The first line holds the entry's block (empty without a code), so that the
 // head word always has a line of its own.
-void AppendEntry(std::string& out, const CEntry& entry) {
+template <class Entry>
+void WriteEntry(ArticleTextBuffer& out, const Entry& entry) {
   const size_t start = out.size();
   if (entry.GetSyn() != 0) AppendPartOfSpeechBlock(out, entry.GetSyn(), entry.GetAttr());
   out += kLineBreak;
   const int count = entry.GetSizeMeaning();
   for (int i = 0; i < count; ++i) {
     const size_t meaningStart = out.size();
-    AppendMeaning(out, *entry.GetAtMeaning(i));
+    WriteMeaning(out, *entry.GetAtMeaning(i));
     if (out.size() > meaningStart && i + 1 < count) out += kLineBreak;
   }
   TrimRightFrom(out, start, kLineBreak);
   if (!entry.GetReference().IsEmpty()) {
     if (out.size() > start && !EndsWithFrom(out, start, kLineBreak)) out += kLineBreak;
     out += '\\';
-    Append(out, entry.GetReference());
+    AppendText(out, TextOf(entry.GetReference()));
   }
   TrimRightFrom(out, start, " ");
 }
 
-bool StoresReversedWords(uint8_t type) { return type == 2 || type == 3; }
-
-void AppendShownHeadWord(std::string& out, const CDicEntry& entry) {
-  const size_t start = out.size();
-  Append(out, entry.GetInWord());
-  if (StoresReversedWords(entry.GetType())) std::reverse(out.begin() + start, out.end());
+// The head word as it is shown put at `at`.
+void InsertShownHeadWord(ArticleTextBuffer& out, size_t at, RecordText word, uint8_t type) {
+  out.insert(at, word.chars, static_cast<size_t>(word.length));
+  if (StoresReversedWords(type)) std::reverse(out.begin() + at, out.begin() + at + word.length);
 }
 
 // The head word ends the first line. A text that is only a reference has no
 // first line: the head word gets one before it rather than joining the
 // reference.
-void AppendDicEntry(std::string& out, const CDicEntry& entry) {
+template <class DicEntry>
+void WriteDicEntry(ArticleTextBuffer& out, const DicEntry& entry) {
   const size_t start = out.size();
-  AppendEntry(out, entry);
-  std::string word;
-  AppendShownHeadWord(word, entry);
+  WriteEntry(out, entry);
   // The first line ends at the first break before any NUL a damaged text
   // may hold, as a reader of the text sees it.
   const char* found = std::strstr(out.c_str() + start, kLineBreak);
-  const size_t lineBreak = found ? static_cast<size_t>(found - out.c_str()) : std::string::npos;
-  if (lineBreak == start) {
-    out.insert(start, word);
-  } else if (lineBreak != std::string::npos) {
-    out.insert(lineBreak, " " + word);
+  size_t at = out.size();  // where the head word goes, with what stands around it
+  const char* before = " ";
+  const char* after = "";
+  if (found != nullptr) {
+    at = static_cast<size_t>(found - out.c_str());
+    if (at == start) before = "";
   } else if (out.size() > start && out[start] == '\\') {
-    out.insert(start, word + kLineBreak);
+    at = start;
+    before = "";
+    after = kLineBreak;
   } else if (out.size() == start) {
-    out += word;
-  } else {
-    out += ' ';
-    out += word;
+    before = "";
   }
+  out.insert(at, after);
+  InsertShownHeadWord(out, at, TextOf(entry.GetInWord()), entry.GetType());
+  out.insert(at, before);
 }
+
+}  // namespace
+
+void Append(ArticleTextBuffer& out, const MCString& text) {
+  out.append(static_cast<const char*>(text), static_cast<size_t>(text.GetLength()));
+}
+
+void TrimRightFrom(ArticleTextBuffer& out, size_t start, const char* set) {
+  size_t end = out.size();
+  while (end > start && IsOneOf(out[end - 1], set)) --end;
+  out.resize(end);
+}
+
+MCString ToMCString(const ArticleTextBuffer& text) {
+  return MCString(text.data(), static_cast<int>(text.size()));
+}
+
+void AppendWordComb(ArticleTextBuffer& out, const CWordComb& wordComb) {
+  WriteWordComb(out, wordComb);
+}
+void AppendSynonym(ArticleTextBuffer& out, const CSynonym& synonym) { WriteSynonym(out, synonym); }
+void AppendGroup(ArticleTextBuffer& out, const CSynonymGroup& group) { WriteGroup(out, group); }
+void AppendMeaning(ArticleTextBuffer& out, const CMeaning& meaning) { WriteMeaning(out, meaning); }
+void AppendEntry(ArticleTextBuffer& out, const CEntry& entry) { WriteEntry(out, entry); }
+void AppendDicEntry(ArticleTextBuffer& out, const CDicEntry& entry) { WriteDicEntry(out, entry); }
+void AppendDicEntry(ArticleTextBuffer& out, const RecordView& view) { WriteDicEntry(out, view); }
+void AppendShownHeadWord(ArticleTextBuffer& out, const CDicEntry& entry) {
+  InsertShownHeadWord(out, out.size(), TextOf(entry.GetInWord()), entry.GetType());
+}
+
+bool StoresReversedWords(uint8_t type) { return type == 2 || type == 3; }
 
 }  // namespace article_dict_form

@@ -10,7 +10,7 @@
 
 #include <stdint.h>
 
-#include <string>
+#include "lexicon/ArticleTextBuffer.h"
 
 class CDicEntry;
 class CEntry;
@@ -19,29 +19,32 @@ class CSynonym;
 class CSynonymGroup;
 class CWordComb;
 class MCString;
+class RecordView;
 
 namespace article_dict_form {
 
-void AppendDicEntry(std::string& out, const CDicEntry& entry);
-void AppendEntry(std::string& out, const CEntry& entry);
-void AppendMeaning(std::string& out, const CMeaning& meaning);
-void AppendGroup(std::string& out, const CSynonymGroup& group);
-void AppendSynonym(std::string& out, const CSynonym& synonym);
-void AppendWordComb(std::string& out, const CWordComb& wordComb);
+void AppendDicEntry(ArticleTextBuffer& out, const CDicEntry& entry);
+// The same text from an article record read in place.
+void AppendDicEntry(ArticleTextBuffer& out, const RecordView& view);
+void AppendEntry(ArticleTextBuffer& out, const CEntry& entry);
+void AppendMeaning(ArticleTextBuffer& out, const CMeaning& meaning);
+void AppendGroup(ArticleTextBuffer& out, const CSynonymGroup& group);
+void AppendSynonym(ArticleTextBuffer& out, const CSynonym& synonym);
+void AppendWordComb(ArticleTextBuffer& out, const CWordComb& wordComb);
 
 // The head word as it is shown: dictionaries of reversed words (types 2
 // and 3) store it reversed.
-void AppendShownHeadWord(std::string& out, const CDicEntry& entry);
+void AppendShownHeadWord(ArticleTextBuffer& out, const CDicEntry& entry);
 bool StoresReversedWords(uint8_t type);
 // The type-5 word list writes its head word alone, without "*" and text.
 constexpr uint8_t kHeadWordOnlyType = 5;
 
 // --- Shared by both forms.
-void Append(std::string& out, const MCString& text);
+void Append(ArticleTextBuffer& out, const MCString& text);
 // Cuts the characters of `set` off the end of out, but not before `start`
 // (where the node's own text begins).
-void TrimRightFrom(std::string& out, size_t start, const char* set);
+void TrimRightFrom(ArticleTextBuffer& out, size_t start, const char* set);
 // The text merged into a string of the library's own.
-MCString ToMCString(const std::string& text);
+MCString ToMCString(const ArticleTextBuffer& text);
 
 }  // namespace article_dict_form

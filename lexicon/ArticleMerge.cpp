@@ -2,7 +2,6 @@
 // the dictionary form in lexicon/ArticleDictionaryForm.cpp. Both write a
 // whole article into one growing buffer, node after node.
 #include <cstdio>
-#include <string>
 
 #include "lexicon/ArticleDictionaryForm.h"
 #include "lexicon/ArticleSyntax.h"
@@ -24,13 +23,13 @@ constexpr size_t kTypicalArticleLength = 512;
 
 bool WantsDictForm(int32_t flags) { return (flags & kMDFindDictForm) != 0; }
 
-void AppendBracketed(std::string& out, char opener, const MCString& inside, char closer) {
+void AppendBracketed(ArticleTextBuffer& out, char opener, const MCString& inside, char closer) {
   out += opener;
   Append(out, inside);
   out += closer;
 }
 
-void AppendPlainWordComb(std::string& out, const CWordComb& wordComb) {
+void AppendPlainWordComb(ArticleTextBuffer& out, const CWordComb& wordComb) {
   const size_t start = out.size();
   const uint8_t attrType = wordComb.GetAttrType();
   if (wordComb.GetSyn() != 0) out += wordComb.GetSyn();
@@ -42,7 +41,7 @@ void AppendPlainWordComb(std::string& out, const CWordComb& wordComb) {
   if (attrType == CWordComb::kAttrAfter) AppendBracketed(out, '[', wordComb.GetAttr(), ']');
 }
 
-void AppendPlainSynonym(std::string& out, const CSynonym& synonym) {
+void AppendPlainSynonym(ArticleTextBuffer& out, const CSynonym& synonym) {
   const size_t start = out.size();
   const uint8_t contextType = synonym.GetContextType();
   if (!synonym.GetContext().IsEmpty()) {
@@ -73,7 +72,7 @@ void AppendPlainSynonym(std::string& out, const CSynonym& synonym) {
   TrimRightFrom(out, start, " ");
 }
 
-void AppendPlainGroup(std::string& out, const CSynonymGroup& group) {
+void AppendPlainGroup(ArticleTextBuffer& out, const CSynonymGroup& group) {
   const size_t start = out.size();
   if (group.GetGroupNumber() != 0) {
     char number[8];
@@ -89,7 +88,7 @@ void AppendPlainGroup(std::string& out, const CSynonymGroup& group) {
 }
 
 // A code of 0 is never written: it would put a NUL into the text.
-void AppendPlainMeaning(std::string& out, const CMeaning& meaning, char entrySyn) {
+void AppendPlainMeaning(ArticleTextBuffer& out, const CMeaning& meaning, char entrySyn) {
   const char syn = meaning.GetSyn();
   const bool hasAttr = !meaning.GetAttr().IsEmpty();
   const bool showsCode = syn != 0 && (syn != entrySyn || hasAttr);
@@ -105,7 +104,7 @@ void AppendPlainMeaning(std::string& out, const CMeaning& meaning, char entrySyn
   }
 }
 
-void AppendPlainEntry(std::string& out, const CEntry& entry) {
+void AppendPlainEntry(ArticleTextBuffer& out, const CEntry& entry) {
   const size_t start = out.size();
   const uint8_t type = entry.GetType();
   if (type == 1 || type == 4) {
@@ -128,7 +127,7 @@ void AppendPlainEntry(std::string& out, const CEntry& entry) {
 // The text of one node, merged by `append` into a fresh buffer.
 template <class Node, class AppendNode>
 MCString Merged(const Node& node, AppendNode append) {
-  std::string out;
+  ArticleTextBuffer out;
   out.reserve(kTypicalArticleLength);
   append(out, node);
   return ToMCString(out);
@@ -151,7 +150,7 @@ MCString MergeString(const CSynonymGroup& group, int32_t flags) {
 }
 
 MCString MergeString(const CMeaning& meaning, int32_t flags, char entrySyn) {
-  return Merged(meaning, [flags, entrySyn](std::string& out, const CMeaning& node) {
+  return Merged(meaning, [flags, entrySyn](ArticleTextBuffer& out, const CMeaning& node) {
     if (WantsDictForm(flags)) {
       article_dict_form::AppendMeaning(out, node);
     } else {
@@ -165,7 +164,7 @@ MCString MergeString(const CEntry& entry, int32_t flags) {
 }
 
 MCString MergeString(const CDicEntry& entry, int32_t flags) {
-  return Merged(entry, [flags](std::string& out, const CDicEntry& node) {
+  return Merged(entry, [flags](ArticleTextBuffer& out, const CDicEntry& node) {
     if (WantsDictForm(flags)) {
       article_dict_form::AppendDicEntry(out, node);
       return;

@@ -2,6 +2,7 @@
 
 #include "base/LangIds.h"
 #include "base/MCTime.h"
+#include "lexicon/RecordView.h"
 
 uint16_t SortLanguage = 0;
 
@@ -63,6 +64,8 @@ CDic::CDic()
     : open_(0),
       loadFlags_(0),
       entry_(nullptr),
+      entryPending_(0),
+      inPlace_(nullptr),
       textForm_(kNoText),
       entryWhole_(0),
       recordOffset_(kNoRecord),
@@ -70,7 +73,10 @@ CDic::CDic()
   SortLanguage = 0;
 }
 
-CDic::~CDic() { Close(); }
+CDic::~CDic() {
+  Close();
+  delete inPlace_;
+}
 
 int CDic::Load(const char* path, unsigned flags) {
   if (path == nullptr || *path == '\0') return 0;

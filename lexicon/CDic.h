@@ -26,6 +26,7 @@
 #include "lexicon/MdProp.h"
 
 class CDicEntry;
+struct InPlaceArticle;
 class ReplacementFile;
 namespace dicedit {
 struct DicEditRequest;
@@ -91,8 +92,9 @@ class MLEX_API CDic : public MCObject {
 
   // --- The current article.
   // The current article, owned by the dictionary and replaced by every
-  // search; null when there is none.
-  CDicEntry* GetEntry() const { return entry_; }
+  // search; null when there is none. A record a search read for its
+  // dictionary form alone is read into the article now.
+  CDicEntry* GetEntry();
   // Reads the record at the current record offset into the current article
   // unless it was read already. 1 when the article holds its whole record;
   // 0 without a current article, without a record offset, or for a record
@@ -151,15 +153,28 @@ class MLEX_API CDic : public MCObject {
   void DeleteEntry();
   int Step(bool forward, const char** outWord);
   // The word found has its article at offset: it becomes the current record
-  // under `headWord` and, when `read`, is read (unless the vulgar filter read
-  // it already). Word lists have none.
-  int TakeRecord(int32_t offset, const char* headWord, bool read);
+  // under `headWord` and, unless `flags` ask for the word only, is read for
+  // the text form they choose (unless the vulgar filter read it already).
+  // Word lists have none.
+  int TakeRecord(int32_t offset, const char* headWord, int32_t flags);
+  // The record at `offset` becomes the current article's, under `headWord`,
+  // unread: the article must have been emptied.
+  void SelectRecord(int32_t offset, const char* headWord);
   // Makes the current article the record at `offset` under `headWord`, read
-  // now unless it is that already; 1 when it holds the whole record.
-  int HoldRecord(int32_t offset, const char* headWord);
-  // Reads the record at `offset` into `entry`, within the room the record
-  // has before the index or the end of the file; 1 when it was whole.
+  // now unless it is that already: for the dictionary form, in place where
+  // the file is mapped, else into the article. 1 when the record is whole.
+  int HoldRecord(int32_t offset, const char* headWord, int32_t flags);
+  // The record at `offset` and the room it has before the index or the end
+  // of the file, in the mapped file (null when that cannot be mapped).
+  const unsigned char* MappedRecord(int32_t offset, unsigned* extent);
+  // Reads the record at `offset` into `entry`, within that room; 1 when it
+  // was whole.
   int ReadRecordAt(int32_t offset, CEntry& entry);
+  // Writes the current record's dictionary form straight from its bytes
+  // (lexicon/RecordView.h), leaving the article to be read when asked; false,
+  // with nothing changed, where the file is not mapped or the record is not
+  // whole (the article then shows what there is).
+  bool ShowRecordInPlace();
   // The current article as text in the form `flags` choose, merged only when
   // the last text was not of that form.
   const char* MergedText(int32_t flags);
@@ -200,9 +215,13 @@ class MLEX_API CDic : public MCObject {
   CDicHeader header_;
   CDicIndex index_;
   CDicEntry* entry_;
-  MCString entryText_;    // the current article as last merged into text
-  int32_t textForm_;      // kMDFindDictForm or 0: the form entryText_ holds; or kNoText
-  int entryWhole_;        // the current article's read found its whole record
-  int32_t recordOffset_;  // of the current article, or kNoRecord
+  // The current record's text was written from its bytes; entry_ is read
+  // when asked for.
+  int entryPending_;
+  InPlaceArticle* inPlace_;  // kept for its room
+  MCString entryText_;       // the current article as last merged into text
+  int32_t textForm_;         // kMDFindDictForm or 0: the form entryText_ holds; or kNoText
+  int entryWhole_;           // the current article's read found its whole record
+  int32_t recordOffset_;     // of the current article, or kNoRecord
   MD_PROGRESS_PROC progress_;
 };

@@ -24,7 +24,7 @@ int CDic::Find(int32_t flags, const char* word, const char** outWord) {
     return 0;
   }
   const char* headWord = NamesHeadWord(flags) ? index_.GetCurrentWord() : "";
-  return TakeRecord(offset, headWord, (flags & kMDFindWordOnly) == 0);
+  return TakeRecord(offset, headWord, flags);
 }
 
 int CDic::Next(const char** outWord) { return Step(true, outWord); }
@@ -40,14 +40,12 @@ int CDic::Step(bool forward, const char** outWord) {
     ResetEntry();
     return 0;
   }
-  return TakeRecord(offset, index_.GetCurrentWord(),
-                    (index_.GetSearchMode() & kMDFindWordOnly) == 0);
+  return TakeRecord(offset, index_.GetCurrentWord(), index_.GetSearchMode());
 }
 
-int CDic::TakeRecord(int32_t offset, const char* headWord, bool read) {
+int CDic::TakeRecord(int32_t offset, const char* headWord, int32_t flags) {
   if (IsWordList()) return 1;
-  if (read) return HoldRecord(offset, headWord);
-  entry_->SetInWord(headWord);
-  recordOffset_ = offset;
+  if ((flags & kMDFindWordOnly) == 0) return HoldRecord(offset, headWord, flags);
+  SelectRecord(offset, headWord);
   return 1;
 }

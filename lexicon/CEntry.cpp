@@ -61,6 +61,10 @@ CDicEntry::CDicEntry(uint8_t type) : CEntry(type) {}
 
 CDicEntry::~CDicEntry() = default;
 
+void CDicEntry::SetInWord(const char* chars, int length) {
+  article_text::Assign(inWord_, chars, length);
+}
+
 void CDicEntry::Copy(const CDicEntry* other) {
   if (other == this) return;
   CEntry::Copy(other);

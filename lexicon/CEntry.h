@@ -80,6 +80,8 @@ class MLEX_API CDicEntry : public CEntry {
 
   const MCString& GetInWord() const { return inWord_; }
   void SetInWord(const MCString& inWord) { inWord_ = inWord; }
+  // The head word from `length` bytes, in the room the old one had.
+  void SetInWord(const char* chars, int length);
 
   using CEntry::Copy;
   // The head word too.

@@ -58,6 +58,7 @@ class MLEX_API CSynonym : public MCObject {
   const MCStringArray& GetLabels() const { return labels_; }
   // The new label's index, or -1 when 255 are there.
   int AddLabel(const MCString& label);
+  int AddLabel(const char* chars, int length) { return AddLabel(MCString(chars, length)); }
   void RemoveAtLabel(int index);
   int HasLabel(const char* label) const;
 

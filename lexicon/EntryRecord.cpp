@@ -10,6 +10,7 @@
 #include "lexicon/CSynonym.h"
 #include "lexicon/CSynonymGroup.h"
 #include "lexicon/CWordComb.h"
+#include "lexicon/RecordView.h"
 
 namespace {
 
@@ -44,12 +45,6 @@ const RecordLayout& LayoutOf(uint8_t type) {
 
 // --- Reading.
 
-// A text of a record, where the reader holds it.
-struct RecordText {
-  const char* chars = nullptr;
-  int length = 0;
-};
-
 // The bytes of one record, from memory or from a file through a buffer,
 // never beyond the record's extent. The first short read ends the record:
 // every later read fails too.
@@ -79,9 +74,15 @@ class RecordReader {
  private:
   static constexpr unsigned kBufferSize = 4096;  // holds the longest text many times over
 
-  // True when `count` bytes are ready at pos_; refills from the file.
-  bool Have(unsigned count) {
-    if (end_ - pos_ >= count) return true;
+  // True when `count` bytes are ready at pos_; refills from the file. The
+  // check alone is inline: records are read from memory most of the time.
+  bool Have(unsigned count) { return end_ - pos_ >= count || Refill(count); }
+
+#if defined(__GNUC__)
+  __attribute__((noinline))
+#endif
+  bool
+  Refill(unsigned count) {
     if (file_ == nullptr || unread_ == 0) return Stop();
     const unsigned kept = end_ - pos_;
     std::memmove(buffer_, buffer_ + pos_, kept);
@@ -109,7 +110,8 @@ class RecordReader {
 };
 
 // Each reader sets a field as soon as it is read, so a record that ends
-// early leaves the fields after the end as they were.
+// early leaves the fields after the end as they were. The readers fill the
+// article tree (CEntry and its children) and the record view alike.
 bool ReadChar(RecordReader& in, char& value) {
   uint8_t byte = 0;
   if (!in.Byte(byte)) return false;
@@ -117,7 +119,8 @@ bool ReadChar(RecordReader& in, char& value) {
   return true;
 }
 
-bool ReadWordComb(RecordReader& in, CWordComb& comb) {
+template <class WordComb>
+bool ReadWordComb(RecordReader& in, WordComb& comb) {
   char syn = 0;
   uint8_t attrType = 0;
   RecordText text;
@@ -132,7 +135,8 @@ bool ReadWordComb(RecordReader& in, CWordComb& comb) {
   return true;
 }
 
-bool ReadSynonym(RecordReader& in, const RecordLayout& layout, CSynonym& synonym) {
+template <class Synonym>
+bool ReadSynonym(RecordReader& in, const RecordLayout& layout, Synonym& synonym) {
   uint8_t byte = 0;
   RecordText text;
   if (!in.Byte(byte)) return false;
@@ -141,11 +145,11 @@ bool ReadSynonym(RecordReader& in, const RecordLayout& layout, CSynonym& synonym
   synonym.SetContext(text.chars, text.length);
   if (!in.Byte(byte)) return false;
   for (unsigned count = byte; count > 0; --count) {
-    if (!in.Text(text) || synonym.AddLabel(MCString(text.chars, text.length)) < 0) return false;
+    if (!in.Text(text) || synonym.AddLabel(text.chars, text.length) < 0) return false;
   }
   if (!in.Byte(byte)) return false;
   for (unsigned count = byte; count > 0; --count) {
-    CWordComb* comb = synonym.AddNewWordComb();
+    auto* comb = synonym.AddNewWordComb();
     if (comb == nullptr || !ReadWordComb(in, *comb)) return false;
   }
   if (layout.definitions) {
@@ -157,7 +161,8 @@ bool ReadSynonym(RecordReader& in, const RecordLayout& layout, CSynonym& synonym
   return true;
 }
 
-bool ReadGroup(RecordReader& in, const RecordLayout& layout, CSynonymGroup& group) {
+template <class SynonymGroup>
+bool ReadGroup(RecordReader& in, const RecordLayout& layout, SynonymGroup& group) {
   uint8_t byte = 0;
   RecordText text;
   if (!in.Byte(byte)) return false;
@@ -168,13 +173,14 @@ bool ReadGroup(RecordReader& in, const RecordLayout& layout, CSynonymGroup& grou
   }
   if (!in.Byte(byte)) return false;
   for (unsigned count = byte; count > 0; --count) {
-    CSynonym* synonym = group.AddNewSynonym();
+    auto* synonym = group.AddNewSynonym();
     if (synonym == nullptr || !ReadSynonym(in, layout, *synonym)) return false;
   }
   return true;
 }
 
-bool ReadMeaning(RecordReader& in, const RecordLayout& layout, CMeaning& meaning) {
+template <class Meaning>
+bool ReadMeaning(RecordReader& in, const RecordLayout& layout, Meaning& meaning) {
   char syn = 0;
   uint8_t count = 0;
   RecordText text;
@@ -185,13 +191,14 @@ bool ReadMeaning(RecordReader& in, const RecordLayout& layout, CMeaning& meaning
   if (!layout.meaningGroups) return true;
   if (!in.Byte(count)) return false;
   for (; count > 0; --count) {
-    CSynonymGroup* group = meaning.AddNewSynonymGroup();
+    auto* group = meaning.AddNewSynonymGroup();
     if (group == nullptr || !ReadGroup(in, layout, *group)) return false;
   }
   return true;
 }
 
-int ReadEntry(RecordReader& in, CEntry& entry) {
+template <class Entry>
+int ReadEntry(RecordReader& in, Entry& entry) {
   const RecordLayout& layout = LayoutOf(entry.GetType());
   entry.Free();
   if (!layout.hasRecords) return 0;
@@ -207,7 +214,7 @@ int ReadEntry(RecordReader& in, CEntry& entry) {
     uint8_t count = 0;
     if (!in.Byte(count)) return 0;
     for (; count > 0; --count) {
-      CMeaning* meaning = entry.AddNewMeaning();
+      auto* meaning = entry.AddNewMeaning();
       if (meaning == nullptr || !ReadMeaning(in, layout, *meaning)) return 0;
     }
   }
@@ -317,6 +324,11 @@ int EncodeEntryRecord(const CEntry& entry, MCByteArray& bytes) {
 int DecodeEntryRecord(const unsigned char* bytes, unsigned size, CEntry& entry) {
   RecordReader in(bytes, bytes ? size : 0);
   return ReadEntry(in, entry);
+}
+
+int DecodeRecordView(const unsigned char* bytes, unsigned size, RecordView& view) {
+  RecordReader in(bytes, bytes ? size : 0);
+  return ReadEntry(in, view);
 }
 
 int WriteEntryRecord(MCFile& file, const CEntry& entry) {

@@ -33,6 +33,7 @@
 
 class CEntry;
 class MCFile;
+class RecordView;
 
 // 1 when dictionaries of the type keep article records.
 MLEX_API int HasEntryRecords(uint8_t type);
@@ -48,6 +49,9 @@ MLEX_API int EncodeEntryRecord(const CEntry& entry, MCByteArray& bytes);
 // does (reading stops there and what was read stays) or the type has no
 // records.
 MLEX_API int DecodeEntryRecord(const unsigned char* bytes, unsigned size, CEntry& entry);
+// The same into a view (lexicon/RecordView.h), whose texts then point into
+// the bytes; the result is DecodeEntryRecord's for these bytes and type.
+int DecodeRecordView(const unsigned char* bytes, unsigned size, RecordView& view);
 
 // The same at the file's current position. Writing is all or nothing in the
 // sense that a refused record writes no byte; 1 when every byte was written.

@@ -9,12 +9,14 @@
 #include "base/MCArray.h"
 #include "base/MCFile.h"
 #include "base/tests/wordlist_support.h"
+#include "lexicon/ArticleSyntax.h"
 #include "lexicon/CDic.h"
 #include "lexicon/CEntry.h"
 #include "lexicon/CMeaning.h"
 #include "lexicon/CSynonym.h"
 #include "lexicon/CSynonymGroup.h"
 #include "lexicon/CWordComb.h"
+#include "lexicon/DicSearchFlags.h"
 #include "lexicon/EntryRecord.h"
 #include "lexicon/tests/dic_test_support.h"
 
@@ -653,7 +655,7 @@ class DicArticleTest : public ::testing::Test {
     dir_.Write("two.dic", file + U32(trie.size()) + trie);
   }
 
-  std::string HeadWord() const { return std::string(dic_.GetEntry()->GetInWord()); }
+  std::string HeadWord() { return std::string(dic_.GetEntry()->GetInWord()); }
 
   ScratchDir dir_;
   CDic dic_;
@@ -756,6 +758,68 @@ TEST_F(DicArticleTest, WordListsHaveNoArticles) {
   EXPECT_EQ(dic_.GetEntry(), nullptr);
   EXPECT_EQ(dic_.GetRecordOffset(), CDic::kNoRecord);
   EXPECT_EQ(dic_.LoadEntry(), 0);
+}
+
+// Labels the dictionary form hides or cuts, codes on combinations with and
+// without text, a reference after the meanings.
+void BuildShownLabels(CEntry& entry) {
+  CMeaning* meaning = AddMeaning(entry, 0);
+  CSynonymGroup* group = AddGroup(*meaning, 1, {{"a", "b"}, {""}, {"c"}});
+  CSynonym* labelled = group->GetAtSynonym(0);
+  labelled->AddLabel("g_hidden");
+  labelled->AddLabel(MCString("co\0ll", 5));
+  labelled->AddLabel("vulg");
+  labelled->GetAtWordComb(0)->SetSyn('N');
+  group->GetAtSynonym(1)->GetAtWordComb(0)->SetSyn('V');
+  AddGroup(*AddMeaning(entry, 'V'), 0, {});
+  entry.SetReference("see b");
+}
+
+// Showing an article, the dictionary reads its record in place rather than
+// into the tree; both must give the same text, and the tree is still there
+// when asked for.
+TEST_F(DicArticleTest, TheDictionaryFormReadInPlaceIsTheTreesForm) {
+  std::vector<GoldenRecord> cases = GoldenRecords();
+  cases.push_back({"labels and codes", 1, BuildShownLabels, ""});
+  for (GoldenRecord& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.bytes.empty()) {
+      CEntry built(c.type);
+      c.build(built);
+      c.bytes = Encoded(built);
+    }
+    dic_.Close();
+    WriteDic(c.type, c.bytes, c.bytes);
+    ASSERT_EQ(dic_.Load(dir_.Path("two.dic").c_str(), 0), 1);
+    CDicEntry expected(c.type);
+    ASSERT_EQ(DecodeEntryRecord(Data(c.bytes), c.bytes.size(), expected), 1);
+    expected.SetInWord("dog");
+    const std::string shown(MergeString(expected, kMDFindDictForm));
+
+    ASSERT_EQ(dic_.Find(kMDFindExact | kMDFindDictForm, "cat", nullptr), 1);
+    ASSERT_EQ(dic_.Next(nullptr), 1);
+    EXPECT_EQ(std::string(dic_.GetEntryText(kMDFindDictForm)), shown);
+    ASSERT_TRUE(dic_.GetEntry()->IsLoaded());
+    EXPECT_EQ(Dump(*dic_.GetEntry()), Dump(expected));
+    EXPECT_EQ(std::string(dic_.GetEntryText(kMDFindDictForm)), shown);
+    // The plain form is the entry's text alone, as the editor takes it back.
+    EXPECT_EQ(std::string(dic_.GetEntryText(0)),
+              std::string(MergeString(static_cast<const CEntry&>(expected), 0)));
+  }
+}
+
+// A record cut short is read into the tree, which keeps what there was.
+TEST_F(DicArticleTest, ADamagedRecordShowsWhatItsTreeHolds) {
+  const std::string house = GoldenRecords()[0].bytes;
+  WriteDic(1, house, house.substr(0, 20));  // the index follows at once
+  ASSERT_EQ(dic_.Load(dir_.Path("two.dic").c_str(), 0), 1);
+  CDicEntry expected(1);
+  EXPECT_EQ(DecodeEntryRecord(Data(house), 20, expected), 0);
+  expected.SetInWord("dog");
+  EXPECT_EQ(dic_.Find(kMDFindExact | kMDFindDictForm, "dog", nullptr), 0);
+  EXPECT_EQ(std::string(dic_.GetEntryText(kMDFindDictForm)),
+            std::string(MergeString(expected, kMDFindDictForm)));
+  EXPECT_EQ(Dump(*dic_.GetEntry()), Dump(expected));
 }
 
 TEST(DicArticleWithoutFileTest, WithoutASearchThereIsNoArticleToRead) {

@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "lexicon/ArticleSyntax.h"
+#include "lexicon/CDic.h"
+#include "lexicon/CEntry.h"
 #include "lexicon/DicSearchFlags.h"
 #include "lexicon/MorvexLexicon.h"
 
@@ -76,6 +79,22 @@ TEST_F(MuellerDictionary, TheNearSearchCompletesABeginning) {
   const char* word = nullptr;
   ASSERT_EQ(MDFind(dic_, kMDFindNear | kMDFindWordOnly, "dictionar", &word, nullptr), MD_OK);
   EXPECT_STREQ(word, "dictionary");
+}
+
+// Pages of articles are shown straight from their records; every article of
+// the dictionary must read so as its tree would show it.
+TEST_F(MuellerDictionary, EveryArticleShowsAsItsTreeDoes) {
+  CDic dic;
+  ASSERT_EQ(dic.Load(MORVEX_MUELLER_DIC, 0), 1);
+  int articles = 0;
+  for (int found = dic.Find(kMDFindNear | kMDFindDictForm, "", nullptr); found;
+       found = dic.Next(nullptr)) {
+    const std::string shown = dic.GetEntryText(kMDFindDictForm);
+    ASSERT_EQ(shown, std::string(MergeString(*dic.GetEntry(), kMDFindDictForm)))
+        << dic.GetEntry()->GetInWord();
+    ++articles;
+  }
+  EXPECT_GT(articles, 45000);
 }
 
 }  // namespace
