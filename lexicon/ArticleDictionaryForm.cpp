@@ -56,6 +56,17 @@ bool IsOneOf(char ch, const char* set) {
   return false;
 }
 
+constexpr size_t kNoLineBreak = static_cast<size_t>(-1);
+
+// Where the first line break from `start` on stands, before any NUL a
+// damaged text may hold (a reader of the text sees no further).
+size_t FirstLineBreak(const ArticleTextBuffer& out, size_t start) {
+  for (size_t i = start; i + 1 < out.size() && out[i] != '\0'; ++i) {
+    if (out[i] == kLineBreak[0] && out[i + 1] == kLineBreak[1]) return i;
+  }
+  return kNoLineBreak;
+}
+
 // --- The nodes' texts, alike for the tree and the record view.
 RecordText TextOf(const MCString& text) { return {text, text.GetLength()}; }
 RecordText TextOf(RecordText text) { return text; }
@@ -175,14 +186,12 @@ template <class DicEntry>
 void WriteDicEntry(ArticleTextBuffer& out, const DicEntry& entry) {
   const size_t start = out.size();
   WriteEntry(out, entry);
-  // The first line ends at the first break before any NUL a damaged text
-  // may hold, as a reader of the text sees it.
-  const char* found = std::strstr(out.c_str() + start, kLineBreak);
+  const size_t lineBreak = FirstLineBreak(out, start);
   size_t at = out.size();  // where the head word goes, with what stands around it
   const char* before = " ";
   const char* after = "";
-  if (found != nullptr) {
-    at = static_cast<size_t>(found - out.c_str());
+  if (lineBreak != kNoLineBreak) {
+    at = lineBreak;
     if (at == start) before = "";
   } else if (out.size() > start && out[start] == '\\') {
     at = start;

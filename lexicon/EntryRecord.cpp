@@ -61,6 +61,12 @@ class RecordReader {
     return true;
   }
 
+  bool Char(char& value) {
+    if (!Have(1)) return false;
+    value = static_cast<char>(data_[pos_++]);
+    return true;
+  }
+
   // The characters stay valid until the next read.
   bool Text(RecordText& text) {
     uint8_t length = 0;
@@ -112,19 +118,13 @@ class RecordReader {
 // Each reader sets a field as soon as it is read, so a record that ends
 // early leaves the fields after the end as they were. The readers fill the
 // article tree (CEntry and its children) and the record view alike.
-bool ReadChar(RecordReader& in, char& value) {
-  uint8_t byte = 0;
-  if (!in.Byte(byte)) return false;
-  value = static_cast<char>(byte);
-  return true;
-}
 
 template <class WordComb>
 bool ReadWordComb(RecordReader& in, WordComb& comb) {
   char syn = 0;
   uint8_t attrType = 0;
   RecordText text;
-  if (!ReadChar(in, syn)) return false;
+  if (!in.Char(syn)) return false;
   comb.SetSyn(syn);
   if (!in.Text(text)) return false;
   comb.SetSynonym(text.chars, text.length);
@@ -184,7 +184,7 @@ bool ReadMeaning(RecordReader& in, const RecordLayout& layout, Meaning& meaning)
   char syn = 0;
   uint8_t count = 0;
   RecordText text;
-  if (!ReadChar(in, syn)) return false;
+  if (!in.Char(syn)) return false;
   meaning.SetSyn(syn);
   if (!in.Text(text)) return false;
   meaning.SetAttr(text.chars, text.length);
@@ -205,7 +205,7 @@ int ReadEntry(RecordReader& in, Entry& entry) {
   RecordText text;
   if (layout.entryCodeAndAttr) {
     char syn = 0;
-    if (!ReadChar(in, syn)) return 0;
+    if (!in.Char(syn)) return 0;
     entry.SetSyn(syn);
     if (!in.Text(text)) return 0;
     entry.SetAttr(text.chars, text.length);
