@@ -52,6 +52,7 @@ class ArticleTextBuffer {
     return *this;
   }
   void insert(size_t pos, const char* chars, size_t count) {
+    if (count == 0) return;
     if (size_ + count > capacity_) Grow(size_ + count);
     char* at = chars_.get() + pos;
     std::memmove(at + count, at, size_ - pos + 1);  // with the terminator
