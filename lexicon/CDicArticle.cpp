@@ -87,7 +87,6 @@ bool CDic::ShowRecordInPlace() {
   const unsigned char* bytes = MappedRecord(recordOffset_, &extent);
   if (bytes == nullptr) return false;
   if (inPlace_ == nullptr) inPlace_ = new InPlaceArticle;
-  if (inPlace_ == nullptr) return false;
   const MCString& headWord = entry_->GetInWord();
   inPlace_->view.Reset(entry_->GetType(), headWord, headWord.GetLength());
   if (!DecodeRecordView(bytes, extent, inPlace_->view)) return false;
