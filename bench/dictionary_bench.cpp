@@ -201,11 +201,13 @@ void CopyDictionaryFile(benchmark::State& state) {
   std::remove(copy.c_str());
 }
 
-// One edit of one article on a copy of the English-Russian dictionary. The
-// counters give its time over that of copying the file, measured in the
-// same run: copy_ratio against a copy left in the system's cache,
-// flushed_copy_ratio against one flushed to the disk as the edit does.
-void EditWord(benchmark::State& state) {
+// One request that rewrites a copy of the English-Russian dictionary, made
+// by `request` with the iteration's parity. The counters give its time over
+// that of copying the file, measured in the same run: copy_ratio against a
+// copy left in the system's cache, flushed_copy_ratio against one flushed to
+// the disk as the edit does.
+template <class Request>
+void RewriteRequest(benchmark::State& state, Request request) {
   const std::string path = TempPath("edit.dic");
   const std::string copy = TempPath("edit-copy.dic");
   CopyFile(MORVEX_MUELLER_DIC, path);
@@ -219,23 +221,37 @@ void EditWord(benchmark::State& state) {
     return;
   }
   const std::string texts[2] = {article, std::string(article) + "; x"};
-  int which = 1;
-  double editSeconds = 0;
+  bool odd = true;
+  double seconds = 0;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    if (MDEditWord(dic.get(), "dictionary", "dictionary", texts[which].c_str()) != MD_OK) {
-      state.SkipWithError("the edit failed");
+    if (request(dic.get(), texts[odd ? 1 : 0], odd) != MD_OK) {
+      state.SkipWithError("the request failed");
       break;
     }
-    editSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    which = 1 - which;
+    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    odd = !odd;
   }
   if (state.iterations() > 0) {
-    const double perEdit = editSeconds / static_cast<double>(state.iterations());
-    state.counters["copy_ratio"] = perEdit / copySeconds;
-    state.counters["flushed_copy_ratio"] = perEdit / flushedCopySeconds;
+    const double perRequest = seconds / static_cast<double>(state.iterations());
+    state.counters["copy_ratio"] = perRequest / copySeconds;
+    state.counters["flushed_copy_ratio"] = perRequest / flushedCopySeconds;
   }
   std::remove(path.c_str());
+}
+
+// The article of one word changed, back and forth.
+void EditWord(benchmark::State& state) {
+  RewriteRequest(state, [](MD_HANDLE dic, const std::string& text, bool) {
+    return MDEditWord(dic, "dictionary", "dictionary", text.c_str());
+  });
+}
+
+// A new word added, then deleted again: both change the word list.
+void AddOrDeleteWord(benchmark::State& state) {
+  RewriteRequest(state, [](MD_HANDLE dic, const std::string& text, bool add) {
+    return add ? MDAddWord(dic, "dictionaryx", text.c_str()) : MDDeleteWord(dic, "dictionaryx");
+  });
 }
 
 void RegisterAll() {
@@ -268,6 +284,8 @@ void RegisterAll() {
   benchmark::RegisterBenchmark("Mueller/CopyFileFlushed", CopyDictionaryFile<CopyFileFlushed>)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("Mueller/EditWord", EditWord)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("Mueller/AddOrDeleteWord", AddOrDeleteWord)
+      ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace

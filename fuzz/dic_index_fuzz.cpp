@@ -1,13 +1,16 @@
 // Fuzzes the word index's walks: the first byte chooses a word list or not,
 // then comes a NUL-terminated search word, and the rest is the trie. Every
 // search, a bounded run of Next and Prev, the vulgar walk and the listing
-// must stay inside the trie and end; a listed set of words builds again.
+// must stay inside the trie and end; a listed set of words builds again. A
+// trie the one-pass scan of word ends accepts must list the same offsets.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "base/MCArray.h"
 #include "lexicon/CDicIndex.h"
+#include "lexicon/DicTrieScan.h"
 
 namespace {
 
@@ -55,7 +58,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   MCStringArray words;
   MCDWordArray offsets;
-  index.ListWords(words, offsets);
+  const int listed = index.ListWords(words, offsets);
+  std::vector<dictrie::WordEnd> ends;
+  const dictrie::TrieView view(index.GetBytes(), static_cast<uint32_t>(index.GetLength()),
+                               wordList);
+  if (dictrie::ScanWordEnds(view, &ends)) {
+    if (static_cast<int>(ends.size()) != listed) __builtin_trap();
+    for (int i = 0; i < listed; ++i) {
+      const dictrie::WordEnd& end = ends[static_cast<size_t>(i)];
+      if (end.offset != static_cast<int32_t>(offsets.GetAt(i)) || end.slot + 3 > view.Length() ||
+          static_cast<int32_t>(dictrie::ReadU24(index.GetBytes() + end.slot)) != end.offset) {
+        __builtin_trap();
+      }
+    }
+  }
   CDicIndex rebuilt;
   rebuilt.SetWordList(wordList);
   MCDWordArray slots;

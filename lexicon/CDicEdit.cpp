@@ -2,6 +2,12 @@
 // the listed words, the new file (records from the data start in index order,
 // then the index) is laid out and checked in memory, written beside the old
 // one and moved over it; the index and header in memory change last.
+//
+// An edit that keeps its word, on a file laid out as this editor writes it,
+// changes one record and no word: the trie is kept with the offsets after
+// the record shifted, and the records around it are copied in two pieces.
+// Listing the words and building the trie again would cost more than the
+// rewrite itself.
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -12,6 +18,8 @@
 #include "lexicon/CDic.h"
 #include "lexicon/CEntry.h"
 #include "lexicon/DicEditPlan.h"
+#include "lexicon/DicTrieScan.h"
+#include "lexicon/DicTrieSearch.h"
 #include "lexicon/DicWordOrder.h"
 #include "lexicon/EntryRecord.h"
 #include "lexicon/ReplacementFile.h"
@@ -83,6 +91,7 @@ struct NewFileLayout {
   std::vector<PlacedRecord> records;
   std::vector<unsigned char> encoded;  // the new records, back to back
   uint32_t indexOffset = kDataStart;
+  uint32_t articleCount = 0;
 };
 
 // Splits the article into a tree of the dictionary's type and encodes it.
@@ -126,6 +135,123 @@ int LayOutRecords(const std::vector<DicWord>& words, const DicEditRequest& reque
   if (position + kIndexLengthBytes + static_cast<uint64_t>(trie.GetLength()) > kFileLimit) return 0;
   layout->indexOffset = static_cast<uint32_t>(position);
   return 1;
+}
+
+// The plan of any request: the words listed, put in order and changed as it
+// asks, a trie built of them and the records laid out after it.
+dicedit::PlanResult PlanFullRewrite(CDicIndex& index, const CDicHeader& header,
+                                    MD_PROGRESS_PROC progress, const DicEditRequest& request,
+                                    CDicIndex* trie, NewFileLayout* layout) {
+  const bool wordList = index.IsWordList() != 0;
+  MCStringArray listedWords;
+  MCDWordArray listedOffsets;
+  const int listedCount = index.ListWords(listedWords, listedOffsets);
+  // A partial listing would drop the unlisted words from the new file.
+  if (listedCount < 0) return dicedit::PlanResult::kRefused;
+  std::vector<DicWord> words;
+  words.reserve(static_cast<size_t>(listedCount));
+  for (int i = 0; i < listedCount; ++i) {
+    words.push_back(DicWord{static_cast<const char*>(listedWords.GetAt(i)),
+                            static_cast<int32_t>(listedOffsets.GetAt(i)), -1});
+  }
+  listedWords.RemoveAll();
+  const CDicWordOrder order(header.langIn);
+  dicedit::NormalizeListing(order, &words);
+  OldRecordExtents extents;
+  if (!wordList && !extents.Measure(words, header.indexOffset)) {
+    return dicedit::PlanResult::kRefused;
+  }
+  const dicedit::PlanResult planned = dicedit::PlanEdit(order, request, &words);
+  if (planned != dicedit::PlanResult::kChanged) return planned;
+
+  trie->SetWordList(wordList);
+  trie->SetLanguage(header.langIn);
+  trie->SetProgressCallback(progress);
+  MCStringArray newWords;
+  newWords.SetSize(static_cast<int>(words.size()));
+  if (newWords.GetSize() != static_cast<int>(words.size())) return dicedit::PlanResult::kRefused;
+  for (size_t i = 0; i < words.size(); ++i)
+    newWords.SetAt(static_cast<int>(i), words[i].word.c_str());
+  MCDWordArray slots;
+  if (!trie->Build(newWords, &slots)) return dicedit::PlanResult::kRefused;
+  newWords.RemoveAll();
+  if (!wordList && !LayOutRecords(words, request, header.type, extents, slots, *trie, layout)) {
+    return dicedit::PlanResult::kRefused;
+  }
+  layout->articleCount = static_cast<uint32_t>(words.size());
+  return dicedit::PlanResult::kChanged;
+}
+
+// Where the record of word end i ends, in a file whose records lie back to
+// back in index order.
+int32_t RecordEnd(const std::vector<dictrie::WordEnd>& ends, size_t i, int32_t indexOffset) {
+  return i + 1 < ends.size() ? ends[i + 1].offset : indexOffset;
+}
+
+// The plan of an edit that keeps its word, when the old file holds its
+// records back to back from the data start in the trie's order. False when
+// it does not apply (another request, a word list, another layout, the old
+// word absent, a limit passed): the request is then planned in full.
+bool PlanRecordRewrite(const CDicIndex& index, const CDicHeader& header,
+                       const DicEditRequest& request, CDicIndex* trie, NewFileLayout* layout) {
+  if (request.kind != DicEditRequest::Kind::kEdit || request.words.size() != 1 ||
+      request.articles.size() != 1 || request.words[0] != request.oldWord) {
+    return false;
+  }
+  const dictrie::TrieView view(index.GetBytes(), static_cast<uint32_t>(index.GetLength()),
+                               index.IsWordList() != 0);
+  std::vector<dictrie::WordEnd> ends;
+  // The header's count comes from the file: a word end takes at least an
+  // end-of-word node.
+  ends.reserve(std::min<size_t>(
+      header.articleCount, static_cast<size_t>(index.GetLength()) / (1 + dictrie::kOffsetWidth)));
+  uint32_t terminal = 0;
+  if (!dictrie::ScanWordEnds(view, &ends) || ends.empty() ||
+      ends.front().offset != static_cast<int32_t>(kDataStart) ||
+      dictrie::FindExact(view, reinterpret_cast<const unsigned char*>(request.oldWord.data()),
+                         request.oldWord.size(), &terminal, nullptr) == CDicIndex::kNotFound) {
+    return false;
+  }
+  for (size_t i = 0; i < ends.size(); ++i) {
+    if (RecordEnd(ends, i, header.indexOffset) <= ends[i].offset) return false;
+  }
+  // The scan meets the nodes at ascending positions, so the slots ascend.
+  const auto found =
+      std::lower_bound(ends.begin(), ends.end(), terminal + 1,
+                       [](const dictrie::WordEnd& end, uint32_t slot) { return end.slot < slot; });
+  if (found == ends.end() || found->slot != terminal + 1) return false;
+  const size_t edited = static_cast<size_t>(found - ends.begin());
+
+  if (!AppendEncodedArticle(header.type, request.articles[0], &layout->encoded)) return false;
+  const uint32_t start = static_cast<uint32_t>(found->offset);
+  const uint32_t oldEnd = static_cast<uint32_t>(RecordEnd(ends, edited, header.indexOffset));
+  const uint32_t newSize = static_cast<uint32_t>(layout->encoded.size());
+  const uint64_t newEnd = uint64_t{start} + newSize;
+  const uint32_t after = static_cast<uint32_t>(header.indexOffset) - oldEnd;  // bytes of records
+  const auto moved = [&](int32_t offset) {
+    return static_cast<uint64_t>(offset) - oldEnd + newEnd;
+  };
+  // The last record moves furthest; the index comes after it.
+  if (edited + 1 < ends.size() && moved(ends.back().offset) >= kOffsetLimit) return false;
+  if (newEnd + after + kIndexLengthBytes + static_cast<uint64_t>(index.GetLength()) > kFileLimit) {
+    return false;
+  }
+
+  if (!trie->LoadBytes(index.GetBytes(), index.GetLength())) return false;
+  trie->SetLanguage(index.GetLanguage());
+  for (size_t i = edited + 1; i < ends.size(); ++i) {
+    if (!trie->SetOffset(ends[i].slot, static_cast<uint32_t>(moved(ends[i].offset)))) return false;
+  }
+  const PlacedRecord pieces[] = {
+      {static_cast<int32_t>(kDataStart), 0, start - kDataStart, kDataStart},
+      {dicedit::kNewRecord, 0, newSize, start},
+      {static_cast<int32_t>(oldEnd), 0, after, static_cast<uint32_t>(newEnd)}};
+  for (const PlacedRecord& piece : pieces) {
+    if (piece.size > 0) layout->records.push_back(piece);
+  }
+  layout->indexOffset = static_cast<uint32_t>(newEnd + after);
+  layout->articleCount = static_cast<uint32_t>(ends.size());
+  return true;
 }
 
 // A stretch of the new file's records that comes from one place in one
@@ -247,53 +373,22 @@ int CDic::Edit(const DicEditRequest& request) {
     if (!wordList && request.articles.size() != request.words.size()) return 0;
   }
 
-  MCStringArray listedWords;
-  MCDWordArray listedOffsets;
-  const int listedCount = index_.ListWords(listedWords, listedOffsets);
-  // A partial listing would drop the unlisted words from the new file.
-  if (listedCount < 0) return 0;
-  std::vector<DicWord> words;
-  words.reserve(static_cast<size_t>(listedCount));
-  for (int i = 0; i < listedCount; ++i) {
-    words.push_back(DicWord{static_cast<const char*>(listedWords.GetAt(i)),
-                            static_cast<int32_t>(listedOffsets.GetAt(i)), -1});
-  }
-  listedWords.RemoveAll();
-  const CDicWordOrder order(header_.langIn);
-  dicedit::NormalizeListing(order, &words);
-  OldRecordExtents extents;
-  if (!wordList && !extents.Measure(words, header_.indexOffset)) return 0;
-
-  switch (dicedit::PlanEdit(order, request, &words)) {
-    case dicedit::PlanResult::kRefused:
-      return 0;
-    case dicedit::PlanResult::kUnchanged:
-      return 1;
-    case dicedit::PlanResult::kChanged:
-      break;
-  }
-
   CDicIndex trie;
-  trie.SetWordList(wordList);
-  trie.SetLanguage(header_.langIn);
-  trie.SetProgressCallback(progress_);
-  MCStringArray newWords;
-  newWords.SetSize(static_cast<int>(words.size()));
-  if (newWords.GetSize() != static_cast<int>(words.size())) return 0;
-  for (size_t i = 0; i < words.size(); ++i)
-    newWords.SetAt(static_cast<int>(i), words[i].word.c_str());
-  MCDWordArray slots;
-  if (!trie.Build(newWords, &slots)) return 0;
-  newWords.RemoveAll();
-
   NewFileLayout layout;
-  if (!wordList && !LayOutRecords(words, request, header_.type, extents, slots, trie, &layout)) {
-    return 0;
+  if (wordList || !PlanRecordRewrite(index_, header_, request, &trie, &layout)) {
+    switch (PlanFullRewrite(index_, header_, progress_, request, &trie, &layout)) {
+      case dicedit::PlanResult::kRefused:
+        return 0;
+      case dicedit::PlanResult::kUnchanged:
+        return 1;
+      case dicedit::PlanResult::kChanged:
+        break;
+    }
   }
   CDicHeader header = header_;
   header.dataStart = static_cast<int32_t>(kDataStart);
   header.indexOffset = static_cast<int32_t>(layout.indexOffset);
-  header.articleCount = static_cast<uint32_t>(words.size());
+  header.articleCount = layout.articleCount;
 
   ReplacementFile rewritten;
   const MCString path = file_.GetFilePath();

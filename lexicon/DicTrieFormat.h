@@ -56,6 +56,8 @@ class TrieView {
       : bytes_(bytes), length_(length), wordList_(wordList) {}
 
   bool IsEmpty() const { return length_ == 0; }
+  uint32_t Length() const { return length_; }
+  bool IsWordList() const { return wordList_; }
   // False when the node at `position` does not lie wholly inside the trie.
   bool ReadNode(uint32_t position, TrieNode* node) const;
   // Reads child k of a branch; false when its relative position is 0 or

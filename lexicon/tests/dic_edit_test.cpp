@@ -331,21 +331,43 @@ TEST_F(DicEditTest, AForeignLayoutLosesNoWordAndNoArticle) {
   };
   const ForeignCase cases[] = {
       {"a header count below the words", {0, 1, 2, 3, 4}, 0, 2},
+      {"a header count far above the words", {0, 1, 2, 3, 4}, 0, 0xFFFFFFF0u},
       {"records in reverse order with gaps", {4, 3, 2, 1, 0}, 3, 5},
       {"records shuffled", {2, 0, 4, 1, 3}, 0, 5},
   };
+  // Adding rebuilds the index; editing an article in place keeps it and must
+  // still take every other record whole, wherever it lies.
+  struct ForeignRequest {
+    const char* name;
+    Request request;
+    std::vector<Row> after;
+  };
+  std::vector<Row> added = kAnimals;
+  added.push_back({"ant", "n ant"});
+  std::vector<Row> edited = kAnimals;
+  edited[2].article = "n hound";
+  const ForeignRequest requests[] = {
+      {"add", [](CDic& dic) { return dic.AddWord("ant", "n ant"); }, added},
+      {"edit in place", [](CDic& dic) { return dic.EditWord("dog", "dog", "n hound"); }, edited},
+  };
   for (const ForeignCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    dir_.Write(kDicName, ForeignFile(kAnimals, c.placement, c.gap, c.count));
-    CDic dic;
-    ASSERT_EQ(dic.Load(DicPath().c_str(), CDic::kLoadWritable), 1);
-    ASSERT_EQ(dic.AddWord("ant", "n ant"), 1);
-    std::vector<Row> after = kAnimals;
-    after.push_back({"ant", "n ant"});
-    EXPECT_EQ(ReadThrough(dic), Expected(after));
-    EXPECT_EQ(dic.GetHeader().articleCount, 6u);
-    if (c.gap == 0) {
-      EXPECT_TRUE(HasEditedLayout(FileBytesOf(dic, DicPath())));
+    for (const ForeignRequest& r : requests) {
+      SCOPED_TRACE(std::string(c.name) + ", " + r.name);
+      dir_.Write(kDicName, ForeignFile(kAnimals, c.placement, c.gap, c.count));
+      CDic dic;
+      ASSERT_EQ(dic.Load(DicPath().c_str(), CDic::kLoadWritable), 1);
+      ASSERT_EQ(r.request(dic), 1);
+      EXPECT_EQ(ReadThrough(dic), Expected(r.after));
+      EXPECT_EQ(dic.GetHeader().articleCount, r.after.size());
+      // A copied record keeps the junk after it.
+      if (c.gap == 0) {
+        EXPECT_TRUE(HasEditedLayout(FileBytesOf(dic, DicPath())));
+      }
+      // Windows shares no file held open for writing.
+      dic.Close();
+      CDic reopened;
+      ASSERT_EQ(reopened.Load(DicPath().c_str(), 0), 1);
+      EXPECT_EQ(ReadThrough(reopened), Expected(r.after));
     }
   }
 }
