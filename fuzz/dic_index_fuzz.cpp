@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (static_cast<int>(ends.size()) != listed) __builtin_trap();
     for (int i = 0; i < listed; ++i) {
       const dictrie::WordEnd& end = ends[static_cast<size_t>(i)];
-      if (end.offset != static_cast<int32_t>(offsets.GetAt(i)) || end.slot + 3 > view.Length() ||
+      if (end.offset != static_cast<int32_t>(offsets.GetAt(i)) ||
+          end.slot + dictrie::kOffsetWidth > view.Length() ||
           static_cast<int32_t>(dictrie::ReadU24(index.GetBytes() + end.slot)) != end.offset) {
         __builtin_trap();
       }

@@ -375,7 +375,7 @@ int CDic::Edit(const DicEditRequest& request) {
 
   CDicIndex trie;
   NewFileLayout layout;
-  if (wordList || !PlanRecordRewrite(index_, header_, request, &trie, &layout)) {
+  if (!PlanRecordRewrite(index_, header_, request, &trie, &layout)) {
     layout = NewFileLayout();  // whatever the refused plan had laid out
     switch (PlanFullRewrite(index_, header_, progress_, request, &trie, &layout)) {
       case dicedit::PlanResult::kRefused:
