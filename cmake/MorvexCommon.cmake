@@ -17,7 +17,15 @@ if(WIN32)
     __USE_MINGW_ANSI_STDIO=1 WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
   # No compiler or threading runtime DLL ships: every binary carries its own.
   target_link_options(morvex_options INTERFACE -static -static-libgcc -static-libstdc++)
-elseif(MORVEX_SANITIZE)
+else()
+  # A shared library's calls to its own functions bind within it, as a
+  # DLL's do, rather than through the symbol table: they are direct and may
+  # be inlined.
+  target_compile_options(morvex_options INTERFACE
+    $<$<COMPILE_LANG_AND_ID:CXX,GNU>:-fno-semantic-interposition>)
+  target_link_options(morvex_options INTERFACE -Wl,-Bsymbolic-functions)
+endif()
+if(NOT WIN32 AND MORVEX_SANITIZE)
   target_compile_options(morvex_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g)
   target_link_options(morvex_options INTERFACE -fsanitize=address,undefined)

@@ -1,7 +1,8 @@
 // Fuzzes the article record reader. The first byte picks the dictionary
-// type, the rest is the record. The record view reads whole exactly when the
-// tree does and then shows the same dictionary form; a record that reads
-// whole writes back as exactly the bytes it was read from.
+// type, the rest is the record. Read in place as the dictionary form walks
+// it, the record reads whole exactly when the tree does and then shows the
+// same form; a record that reads whole writes back as exactly the bytes it
+// was read from.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -12,7 +13,7 @@
 #include "lexicon/CEntry.h"
 #include "lexicon/DicSearchFlags.h"
 #include "lexicon/EntryRecord.h"
-#include "lexicon/RecordView.h"
+#include "lexicon/RecordStream.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
@@ -22,13 +23,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CDicEntry entry(type);
   entry.SetInWord("word");
   const int whole = DecodeEntryRecord(record, recordSize, entry);
-  RecordView view;
-  view.Reset(type, "word", 4);
-  if (DecodeRecordView(record, recordSize, view) != whole) __builtin_trap();
+  RecordStream stream(record, recordSize, type, "word", 4);
+  ArticleTextBuffer shown;
+  article_dict_form::AppendDicEntry(shown, stream);
+  if (stream.ReadWhole() != (whole != 0)) __builtin_trap();
   if (!whole) return 0;
 
-  ArticleTextBuffer shown;
-  article_dict_form::AppendDicEntry(shown, view);
   const MCString fromTree = MergeString(entry, kMDFindDictForm);
   if (shown.size() != static_cast<size_t>(fromTree.GetLength()) ||
       std::memcmp(shown.data(), static_cast<const char*>(fromTree), shown.size()) != 0) {

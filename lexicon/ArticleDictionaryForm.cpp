@@ -12,7 +12,7 @@
 #include "lexicon/CSynonym.h"
 #include "lexicon/CSynonymGroup.h"
 #include "lexicon/CWordComb.h"
-#include "lexicon/RecordView.h"
+#include "lexicon/RecordStream.h"
 
 namespace article_dict_form {
 namespace {
@@ -67,12 +67,12 @@ size_t FirstLineBreak(const ArticleTextBuffer& out, size_t start) {
   return kNoLineBreak;
 }
 
-// --- The nodes' texts, alike for the tree and the record view.
+// --- The nodes' texts, alike for the tree and the stream.
 RecordText TextOf(const MCString& text) { return {text, text.GetLength()}; }
 RecordText TextOf(RecordText text) { return text; }
 
 void AppendText(ArticleTextBuffer& out, RecordText text) {
-  out.append(text.chars, static_cast<size_t>(text.length));
+  out.append(text.chars, static_cast<size_t>(text.length), static_cast<size_t>(text.after));
 }
 
 void AppendPartOfSpeechBlock(ArticleTextBuffer& out, char syn, RecordText attr) {
@@ -86,12 +86,12 @@ RecordText LabelOf(const CSynonym& synonym, int index) {
   return {label, static_cast<int>(std::strlen(label))};
 }
 
-RecordText LabelOf(const RecordView::Synonym& synonym, int index) {
+RecordText LabelOf(RecordStream::Synonym& synonym, int index) {
   const RecordText label = synonym.GetLabel(index);
   const void* nul = std::memchr(label.chars, '\0', static_cast<size_t>(label.length));
-  return nul ? RecordText{label.chars,
-                          static_cast<int>(static_cast<const char*>(nul) - label.chars)}
-             : label;
+  if (nul == nullptr) return label;
+  const int length = static_cast<int>(static_cast<const char*>(nul) - label.chars);
+  return {label.chars, length, label.after + label.length - length};
 }
 
 bool IsHiddenLabel(RecordText label) {
@@ -100,9 +100,10 @@ bool IsHiddenLabel(RecordText label) {
          std::memcmp(label.chars, kHiddenLabelPrefix, length) == 0;
 }
 
-// --- The form, written once for both kinds of nodes.
+// --- The form, written once for both kinds of nodes: the tree's, const, and
+// the stream's, which read as they are walked.
 template <class WordComb>
-void WriteWordComb(ArticleTextBuffer& out, const WordComb& wordComb) {
+void WriteWordComb(ArticleTextBuffer& out, WordComb& wordComb) {
   if (wordComb.GetSyn() != 0 && !wordComb.GetSynonym().IsEmpty()) {
     AppendPartOfSpeechBlock(out, wordComb.GetSyn(), wordComb.GetAttr());
     out += ' ';
@@ -111,7 +112,7 @@ void WriteWordComb(ArticleTextBuffer& out, const WordComb& wordComb) {
 }
 
 template <class Synonym>
-void WriteSynonym(ArticleTextBuffer& out, const Synonym& synonym) {
+void WriteSynonym(ArticleTextBuffer& out, Synonym& synonym) {
   for (int i = 0; i < synonym.GetSizeLabel(); ++i) {
     const RecordText label = LabelOf(synonym, i);
     if (IsHiddenLabel(label)) continue;
@@ -126,7 +127,7 @@ void WriteSynonym(ArticleTextBuffer& out, const Synonym& synonym) {
 
 // An empty group shows nothing rather than a lone ";".
 template <class SynonymGroup>
-void WriteGroup(ArticleTextBuffer& out, const SynonymGroup& group) {
+void WriteGroup(ArticleTextBuffer& out, SynonymGroup& group) {
   const size_t start = out.size();
   const int count = group.GetSizeSynonym();
   for (int i = 0; i < count; ++i) {
@@ -139,7 +140,7 @@ void WriteGroup(ArticleTextBuffer& out, const SynonymGroup& group) {
 }
 
 template <class Meaning>
-void WriteMeaning(ArticleTextBuffer& out, const Meaning& meaning) {
+void WriteMeaning(ArticleTextBuffer& out, Meaning& meaning) {
   if (meaning.GetSyn() != 0) {
     out += kMeaningMark;
     AppendPartOfSpeechBlock(out, meaning.GetSyn(), meaning.GetAttr());
@@ -154,7 +155,7 @@ void WriteMeaning(ArticleTextBuffer& out, const Meaning& meaning) {
 // The first line holds the entry's block (empty without a code), so that the
 // head word always has a line of its own.
 template <class Entry>
-void WriteEntry(ArticleTextBuffer& out, const Entry& entry) {
+void WriteEntry(ArticleTextBuffer& out, Entry& entry) {
   const size_t start = out.size();
   if (entry.GetSyn() != 0) AppendPartOfSpeechBlock(out, entry.GetSyn(), entry.GetAttr());
   out += kLineBreak;
@@ -183,7 +184,7 @@ void InsertShownHeadWord(ArticleTextBuffer& out, size_t at, RecordText word, uin
 // first line: the head word gets one before it rather than joining the
 // reference.
 template <class DicEntry>
-void WriteDicEntry(ArticleTextBuffer& out, const DicEntry& entry) {
+void WriteDicEntry(ArticleTextBuffer& out, DicEntry& entry) {
   const size_t start = out.size();
   WriteEntry(out, entry);
   const size_t lineBreak = FirstLineBreak(out, start);
@@ -229,7 +230,7 @@ void AppendGroup(ArticleTextBuffer& out, const CSynonymGroup& group) { WriteGrou
 void AppendMeaning(ArticleTextBuffer& out, const CMeaning& meaning) { WriteMeaning(out, meaning); }
 void AppendEntry(ArticleTextBuffer& out, const CEntry& entry) { WriteEntry(out, entry); }
 void AppendDicEntry(ArticleTextBuffer& out, const CDicEntry& entry) { WriteDicEntry(out, entry); }
-void AppendDicEntry(ArticleTextBuffer& out, const RecordView& view) { WriteDicEntry(out, view); }
+void AppendDicEntry(ArticleTextBuffer& out, RecordStream& record) { WriteDicEntry(out, record); }
 void AppendShownHeadWord(ArticleTextBuffer& out, const CDicEntry& entry) {
   InsertShownHeadWord(out, out.size(), TextOf(entry.GetInWord()), entry.GetType());
 }

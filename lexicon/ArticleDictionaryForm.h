@@ -19,13 +19,14 @@ class CSynonym;
 class CSynonymGroup;
 class CWordComb;
 class MCString;
-class RecordView;
+class RecordStream;
 
 namespace article_dict_form {
 
 void AppendDicEntry(ArticleTextBuffer& out, const CDicEntry& entry);
-// The same text from an article record read in place.
-void AppendDicEntry(ArticleTextBuffer& out, const RecordView& view);
+// The same text from an article record read in place, as the walk reads it;
+// the text is the article's when the record then reads whole.
+void AppendDicEntry(ArticleTextBuffer& out, RecordStream& record);
 void AppendEntry(ArticleTextBuffer& out, const CEntry& entry);
 void AppendMeaning(ArticleTextBuffer& out, const CMeaning& meaning);
 void AppendGroup(ArticleTextBuffer& out, const CSynonymGroup& group);

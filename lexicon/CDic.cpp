@@ -2,7 +2,7 @@
 
 #include "base/LangIds.h"
 #include "base/MCTime.h"
-#include "lexicon/RecordView.h"
+#include "lexicon/ArticleTextBuffer.h"
 
 uint16_t SortLanguage = 0;
 
@@ -65,7 +65,7 @@ CDic::CDic()
       loadFlags_(0),
       entry_(nullptr),
       entryPending_(0),
-      inPlace_(nullptr),
+      inPlaceText_(nullptr),
       textForm_(kNoText),
       entryWhole_(0),
       recordOffset_(kNoRecord),
@@ -75,7 +75,7 @@ CDic::CDic()
 
 CDic::~CDic() {
   Close();
-  delete inPlace_;
+  delete inPlaceText_;
 }
 
 int CDic::Load(const char* path, unsigned flags) {

@@ -26,7 +26,7 @@
 #include "lexicon/MdProp.h"
 
 class CDicEntry;
-struct InPlaceArticle;
+class ArticleTextBuffer;
 class ReplacementFile;
 namespace dicedit {
 struct DicEditRequest;
@@ -171,7 +171,7 @@ class MLEX_API CDic : public MCObject {
   // was whole.
   int ReadRecordAt(int32_t offset, CEntry& entry);
   // Writes the current record's dictionary form straight from its bytes
-  // (lexicon/RecordView.h), leaving the article to be read when asked; false,
+  // (lexicon/RecordStream.h), leaving the article to be read when asked; false,
   // with nothing changed, where the file is not mapped or the record is not
   // whole (the article then shows what there is).
   bool ShowRecordInPlace();
@@ -218,10 +218,10 @@ class MLEX_API CDic : public MCObject {
   // The current record's text was written from its bytes; entry_ is read
   // when asked for.
   int entryPending_;
-  InPlaceArticle* inPlace_;  // kept for its room
-  MCString entryText_;       // the current article as last merged into text
-  int32_t textForm_;         // kMDFindDictForm or 0: the form entryText_ holds; or kNoText
-  int entryWhole_;           // the current article's read found its whole record
-  int32_t recordOffset_;     // of the current article, or kNoRecord
+  ArticleTextBuffer* inPlaceText_;  // kept for its room
+  MCString entryText_;              // the current article as last merged into text
+  int32_t textForm_;                // kMDFindDictForm or 0: the form entryText_ holds; or kNoText
+  int entryWhole_;                  // the current article's read found its whole record
+  int32_t recordOffset_;            // of the current article, or kNoRecord
   MD_PROGRESS_PROC progress_;
 };

@@ -8,7 +8,7 @@
 #include "lexicon/CDic.h"
 #include "lexicon/CEntry.h"
 #include "lexicon/EntryRecord.h"
-#include "lexicon/RecordView.h"
+#include "lexicon/RecordStream.h"
 
 namespace {
 
@@ -86,13 +86,13 @@ bool CDic::ShowRecordInPlace() {
   unsigned extent = 0;
   const unsigned char* bytes = MappedRecord(recordOffset_, &extent);
   if (bytes == nullptr) return false;
-  if (inPlace_ == nullptr) inPlace_ = new InPlaceArticle;
+  if (inPlaceText_ == nullptr) inPlaceText_ = new ArticleTextBuffer;
   const MCString& headWord = entry_->GetInWord();
-  inPlace_->view.Reset(entry_->GetType(), headWord, headWord.GetLength());
-  if (!DecodeRecordView(bytes, extent, inPlace_->view)) return false;
-  ArticleTextBuffer& text = inPlace_->text;
+  RecordStream record(bytes, extent, entry_->GetType(), headWord, headWord.GetLength());
+  ArticleTextBuffer& text = *inPlaceText_;
   text.clear();
-  article_dict_form::AppendDicEntry(text, inPlace_->view);
+  article_dict_form::AppendDicEntry(text, record);
+  if (!record.ReadWhole()) return false;
   article_text::Assign(entryText_, text.data(), static_cast<int>(text.size()));
   textForm_ = kMDFindDictForm;
   entryWhole_ = 1;

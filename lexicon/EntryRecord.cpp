@@ -10,117 +10,19 @@
 #include "lexicon/CSynonym.h"
 #include "lexicon/CSynonymGroup.h"
 #include "lexicon/CWordComb.h"
-#include "lexicon/RecordView.h"
+#include "lexicon/RecordReader.h"
 
 namespace {
 
 constexpr unsigned kMaxTextLength = 255;  // a text's length is one byte
 constexpr unsigned kMaxCount = 255;       // so is a count
 
-// What the records of one dictionary type hold.
-struct RecordLayout {
-  bool hasRecords;
-  bool entryCodeAndAttr;  // the entry's code and attribute
-  bool meanings;          // the entry's meanings
-  bool meaningGroups;     // a meaning's synonym groups
-  bool definitions;       // the definitions of groups and synonyms
-  bool entryReference;    // the entry's reference
-};
-
-constexpr RecordLayout kNoRecords = {false, false, false, false, false, false};
-constexpr RecordLayout kLayouts[] = {
-    kNoRecords,                                // 0: not a dictionary type
-    {true, true, true, true, false, true},     // 1: full articles
-    {true, false, true, false, false, false},  // 2: meanings as codes and attributes
-    {true, false, false, false, false, true},  // 3: references only
-    {true, true, true, true, true, true},      // 4: full articles with definitions
-    kNoRecords,                                // 5: word list
-    kNoRecords,                                // 6: word list
-    {true, false, false, false, false, true},  // 7: references only
-};
-
-const RecordLayout& LayoutOf(uint8_t type) {
-  return type < sizeof kLayouts / sizeof kLayouts[0] ? kLayouts[type] : kNoRecords;
-}
-
 // --- Reading.
 
-// The bytes of one record, from memory or from a file through a buffer,
-// never beyond the record's extent. The first short read ends the record:
-// every later read fails too.
-class RecordReader {
- public:
-  RecordReader(const unsigned char* bytes, unsigned size)
-      : file_(nullptr), unread_(0), data_(bytes), pos_(0), end_(size) {}
-  RecordReader(MCFile& file, unsigned extent)
-      : file_(&file), unread_(extent), data_(buffer_), pos_(0), end_(0) {}
-
-  bool Byte(uint8_t& value) {
-    if (!Have(1)) return false;
-    value = data_[pos_++];
-    return true;
-  }
-
-  bool Char(char& value) {
-    if (!Have(1)) return false;
-    value = static_cast<char>(data_[pos_++]);
-    return true;
-  }
-
-  // The characters stay valid until the next read.
-  bool Text(RecordText& text) {
-    uint8_t length = 0;
-    if (!Byte(length) || !Have(length)) return false;
-    text.chars = reinterpret_cast<const char*>(data_ + pos_);
-    text.length = length;
-    pos_ += length;
-    return true;
-  }
-
- private:
-  static constexpr unsigned kBufferSize = 4096;  // holds the longest text many times over
-
-  // True when `count` bytes are ready at pos_; refills from the file. The
-  // check alone is inline: records are read from memory most of the time.
-  bool Have(unsigned count) { return end_ - pos_ >= count || Refill(count); }
-
-#if defined(__GNUC__)
-  __attribute__((noinline))
-#endif
-  bool
-  Refill(unsigned count) {
-    if (file_ == nullptr || unread_ == 0) return Stop();
-    const unsigned kept = end_ - pos_;
-    std::memmove(buffer_, buffer_ + pos_, kept);
-    pos_ = 0;
-    end_ = kept;
-    const unsigned wanted = unread_ < kBufferSize - kept ? unread_ : kBufferSize - kept;
-    const unsigned got = file_->Read(buffer_ + kept, wanted);
-    end_ += got;
-    unread_ = got == wanted ? unread_ - got : 0;
-    return end_ - pos_ >= count ? true : Stop();
-  }
-
-  bool Stop() {
-    unread_ = 0;
-    pos_ = end_;
-    return false;
-  }
-
-  MCFile* file_;
-  unsigned unread_;  // of the extent, still in the file
-  const unsigned char* data_;
-  unsigned pos_;
-  unsigned end_;
-  unsigned char buffer_[kBufferSize];
-};
-
 // Each reader sets a field as soon as it is read, so a record that ends
-// early leaves the fields after the end as they were. The readers fill the
-// article tree (CEntry and its children) and the record view alike.
+// early leaves the fields after the end as they were.
 
-template <class WordComb>
-bool ReadWordComb(RecordReader& in, WordComb& comb) {
+bool ReadWordComb(RecordReader& in, CWordComb& comb) {
   char syn = 0;
   uint8_t attrType = 0;
   RecordText text;
@@ -135,8 +37,7 @@ bool ReadWordComb(RecordReader& in, WordComb& comb) {
   return true;
 }
 
-template <class Synonym>
-bool ReadSynonym(RecordReader& in, const RecordLayout& layout, Synonym& synonym) {
+bool ReadSynonym(RecordReader& in, const RecordLayout& layout, CSynonym& synonym) {
   uint8_t byte = 0;
   RecordText text;
   if (!in.Byte(byte)) return false;
@@ -149,7 +50,7 @@ bool ReadSynonym(RecordReader& in, const RecordLayout& layout, Synonym& synonym)
   }
   if (!in.Byte(byte)) return false;
   for (unsigned count = byte; count > 0; --count) {
-    auto* comb = synonym.AddNewWordComb();
+    CWordComb* comb = synonym.AddNewWordComb();
     if (comb == nullptr || !ReadWordComb(in, *comb)) return false;
   }
   if (layout.definitions) {
@@ -161,8 +62,7 @@ bool ReadSynonym(RecordReader& in, const RecordLayout& layout, Synonym& synonym)
   return true;
 }
 
-template <class SynonymGroup>
-bool ReadGroup(RecordReader& in, const RecordLayout& layout, SynonymGroup& group) {
+bool ReadGroup(RecordReader& in, const RecordLayout& layout, CSynonymGroup& group) {
   uint8_t byte = 0;
   RecordText text;
   if (!in.Byte(byte)) return false;
@@ -173,14 +73,13 @@ bool ReadGroup(RecordReader& in, const RecordLayout& layout, SynonymGroup& group
   }
   if (!in.Byte(byte)) return false;
   for (unsigned count = byte; count > 0; --count) {
-    auto* synonym = group.AddNewSynonym();
+    CSynonym* synonym = group.AddNewSynonym();
     if (synonym == nullptr || !ReadSynonym(in, layout, *synonym)) return false;
   }
   return true;
 }
 
-template <class Meaning>
-bool ReadMeaning(RecordReader& in, const RecordLayout& layout, Meaning& meaning) {
+bool ReadMeaning(RecordReader& in, const RecordLayout& layout, CMeaning& meaning) {
   char syn = 0;
   uint8_t count = 0;
   RecordText text;
@@ -191,14 +90,13 @@ bool ReadMeaning(RecordReader& in, const RecordLayout& layout, Meaning& meaning)
   if (!layout.meaningGroups) return true;
   if (!in.Byte(count)) return false;
   for (; count > 0; --count) {
-    auto* group = meaning.AddNewSynonymGroup();
+    CSynonymGroup* group = meaning.AddNewSynonymGroup();
     if (group == nullptr || !ReadGroup(in, layout, *group)) return false;
   }
   return true;
 }
 
-template <class Entry>
-int ReadEntry(RecordReader& in, Entry& entry) {
+int ReadEntry(RecordReader& in, CEntry& entry) {
   const RecordLayout& layout = LayoutOf(entry.GetType());
   entry.Free();
   if (!layout.hasRecords) return 0;
@@ -214,7 +112,7 @@ int ReadEntry(RecordReader& in, Entry& entry) {
     uint8_t count = 0;
     if (!in.Byte(count)) return 0;
     for (; count > 0; --count) {
-      auto* meaning = entry.AddNewMeaning();
+      CMeaning* meaning = entry.AddNewMeaning();
       if (meaning == nullptr || !ReadMeaning(in, layout, *meaning)) return 0;
     }
   }
@@ -324,11 +222,6 @@ int EncodeEntryRecord(const CEntry& entry, MCByteArray& bytes) {
 int DecodeEntryRecord(const unsigned char* bytes, unsigned size, CEntry& entry) {
   RecordReader in(bytes, bytes ? size : 0);
   return ReadEntry(in, entry);
-}
-
-int DecodeRecordView(const unsigned char* bytes, unsigned size, RecordView& view) {
-  RecordReader in(bytes, bytes ? size : 0);
-  return ReadEntry(in, view);
 }
 
 int WriteEntryRecord(MCFile& file, const CEntry& entry) {

@@ -1,8 +1,9 @@
 // The article record (EntryRecord): an article tree written depth-first into
 // the dictionary file, one record per head word, found through the word
-// index. The only encoder and decoder of records: CDic reads the current
-// article with them, the editor writes new records, the fuzz target feeds
-// them arbitrary bytes.
+// index. The only encoder of records and their decoder into the tree: CDic
+// reads the current article with them, the editor writes new records, the
+// fuzz target feeds them arbitrary bytes. For showing an article, CDic reads
+// its record in place instead (lexicon/RecordStream.h), to the same result.
 //
 // A record has no header and no length. Numbers are single bytes; a text is
 // one length byte and that many bytes (so at most 255), no terminator; a
@@ -33,7 +34,6 @@
 
 class CEntry;
 class MCFile;
-class RecordView;
 
 // 1 when dictionaries of the type keep article records.
 MLEX_API int HasEntryRecords(uint8_t type);
@@ -49,9 +49,6 @@ MLEX_API int EncodeEntryRecord(const CEntry& entry, MCByteArray& bytes);
 // does (reading stops there and what was read stays) or the type has no
 // records.
 MLEX_API int DecodeEntryRecord(const unsigned char* bytes, unsigned size, CEntry& entry);
-// The same into a view (lexicon/RecordView.h), whose texts then point into
-// the bytes; the result is DecodeEntryRecord's for these bytes and type.
-int DecodeRecordView(const unsigned char* bytes, unsigned size, RecordView& view);
 
 // The same at the file's current position. Writing is all or nothing in the
 // sense that a refused record writes no byte; 1 when every byte was written.
