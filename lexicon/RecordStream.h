@@ -107,8 +107,8 @@ class RecordStream {
   WordComb* NextComb(int index);
   // What follows a synonym's combinations.
   void ReadSynonymEnd();
-  // Whether the walk has left every node below the meaning (`groups`), the
-  // group (`synonyms`) or the synonym.
+  // Whether the walk has read all of the current meaning (group), so that
+  // the next may start.
   bool MeaningDone() const { return groupsLeft_ == 0 && GroupDone(); }
   bool GroupDone() const { return synonymsLeft_ == 0 && !inSynonym_; }
   // The stream stops: the record is damaged or the walk out of order. The
