@@ -220,7 +220,7 @@ int EncodeEntryRecord(const CEntry& entry, MCByteArray& bytes) {
 }
 
 int DecodeEntryRecord(const unsigned char* bytes, unsigned size, CEntry& entry) {
-  RecordReader in(bytes, bytes ? size : 0);
+  RecordReader in(bytes, size);
   return ReadEntry(in, entry);
 }
 
