@@ -44,8 +44,11 @@ function(morvex_test name)
   target_link_libraries(${name} PRIVATE morvex_options ${T_LIBS} GTest::gtest_main)
   if(WIN32)
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+    # A program that dies under Wine may still end with exit code 0: the
+    # run passes only when GoogleTest itself reported the end.
     set_tests_properties(${name} PROPERTIES TIMEOUT ${MORVEX_WINE_TEST_TIMEOUT}
-      LABELS "wine;${T_LABELS}" FIXTURES_REQUIRED wine_session)
+      LABELS "wine;${T_LABELS}" FIXTURES_REQUIRED wine_session
+      PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]" FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
   else()
     gtest_discover_tests(${name} TEST_PREFIX "${name}." PROPERTIES TIMEOUT 120 LABELS "native;${T_LABELS}")
   endif()

@@ -99,3 +99,16 @@ function(morvex_com_server target)
   set_tests_properties(${target}_register PROPERTIES FIXTURES_SETUP ${target}_registered)
   set_tests_properties(${target}_unregister PROPERTIES FIXTURES_CLEANUP ${target}_registered)
 endfunction()
+
+# morvex_client_of(<target> <server> <idl name>)
+#   The target calls the interfaces of the COM server target: the server's
+#   widl header on its include path (and its users', for a library whose
+#   headers name the interfaces) and its identifiers compiled in.
+function(morvex_client_of target server name)
+  get_target_property(dir ${server} BINARY_DIR)
+  target_sources(${target} PRIVATE ${dir}/${name}_i.c)
+  set_source_files_properties(${dir}/${name}_i.c TARGET_DIRECTORY ${target} PROPERTIES
+    GENERATED TRUE COMPILE_OPTIONS "-Wno-error")
+  target_include_directories(${target} PUBLIC ${dir})
+  add_dependencies(${target} ${server})
+endfunction()

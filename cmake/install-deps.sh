@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool x11-apps x11-utils imagemagick
   googletest libgtest-dev libbenchmark-dev zlib1g-dev
   clang-14 libclang-rt-14-dev
+  fp-utils
 )
 
 missing=()

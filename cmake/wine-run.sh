@@ -22,7 +22,8 @@ shift 2
 export WINEPREFIX=$prefix
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# MORVEX_WINE_DLL_OVERRIDES adds overrides of one run ("riched20=d").
+export WINEDLLOVERRIDES="mscoree,mshtml=${MORVEX_WINE_DLL_OVERRIDES:+;$MORVEX_WINE_DLL_OVERRIDES}"
 # Debian's /usr/bin/wine picks the 32-bit loader whenever wine32 is installed;
 # this kernel cannot run it, so the 64-bit loader is named outright.
 export WINELOADER=/usr/lib/wine/wine64
@@ -39,11 +40,24 @@ session=$prefix.session
 lock=$prefix.lock
 mkdir -p "$(dirname "$prefix")"
 
+# The faces the system names ("Tahoma", "Marlett", "MS Sans Serif"): Wine
+# ships them in fonts-wine but, started as here, finds them only in the
+# prefix's own font directory; without them every face is "DejaVu Sans".
+install_fonts() {
+  local fonts=$prefix/drive_c/windows/Fonts font
+  for font in tahoma.ttf tahomabd.ttf marlett.ttf ms_sans_serif.ttf; do
+    [ -f "$fonts/$font" ] || cp "/usr/share/wine/fonts/$font" "$fonts/" || die "cannot copy $font"
+  done
+}
+
 # Creates the prefix with the registry settings every run relies on:
 # unmanaged windows (no 2 s wait per hide without a window manager) and the
 # null display driver as fallback when there is no X.
 ensure_prefix() {
-  [ -f "$prefix/.morvex-ready" ] && return 0
+  if [ -f "$prefix/.morvex-ready" ]; then
+    install_fonts
+    return 0
+  fi
   rm -rf "$prefix"
   wineboot -i </dev/null >/dev/null 2>&1 9>&- || die "wineboot failed for $prefix"
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 \
@@ -51,6 +65,7 @@ ensure_prefix() {
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11,null /f </dev/null >/dev/null 2>&1 \
     || die "cannot set Graphics=x11,null"
   wineserver -w
+  install_fonts
   touch "$prefix/.morvex-ready"
 }
 

@@ -1,101 +1,92 @@
 #include "com/AxHost.h"
 
+#include "com/AxHostSite.h"
+#include "com/EventSink.h"
+#include "com/Module.h"
+
 namespace morvex::com {
 
-const wchar_t kAxHostClass[] = L"AtlAxWin";
+const char kAxHostClass[] = "AtlAxWin";
 
-namespace {
-
-using AtlAxWinInitFn = BOOL(WINAPI*)();
-using AtlAxCreateControlExFn = HRESULT(WINAPI*)(LPCOLESTR name, HWND host, IStream* stream,
-                                                IUnknown** container, IUnknown** control,
-                                                REFIID sinkIid, IUnknown* sink);
-using AtlAxGetControlFn = HRESULT(WINAPI*)(HWND host, IUnknown** control);
-using AtlAdviseFn = HRESULT(WINAPI*)(IUnknown* container, IUnknown* sink, const IID* iid,
-                                     DWORD* cookie);
-using AtlUnadviseFn = HRESULT(WINAPI*)(IUnknown* container, const IID* iid, DWORD cookie);
-
-struct AtlEntryPoints {
-  AtlAxWinInitFn axWinInit = nullptr;
-  AtlAxCreateControlExFn axCreateControlEx = nullptr;
-  AtlAxGetControlFn axGetControl = nullptr;
-  AtlAdviseFn advise = nullptr;
-  AtlUnadviseFn unadvise = nullptr;
-  bool hostClassRegistered = false;
-};
-
-// Through void(*)(), the one function type every other casts to cleanly.
-template <class Function>
-Function EntryPoint(HMODULE module, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+BOOL AtlAxWinInit() {
+  WindowClassSpec hostClass = {kAxHostClass};
+  return RegisterSharedWindowClass(hostClass, &AxHostSite::MakeForWindow) ? TRUE : FALSE;
 }
 
-const AtlEntryPoints& Atl() {
-  static const AtlEntryPoints entryPoints = [] {
-    AtlEntryPoints loaded;
-    HMODULE atl = LoadLibraryW(L"atl.dll");
-    if (!atl) return loaded;
-    loaded.axWinInit = EntryPoint<AtlAxWinInitFn>(atl, "AtlAxWinInit");
-    loaded.axCreateControlEx = EntryPoint<AtlAxCreateControlExFn>(atl, "AtlAxCreateControlEx");
-    loaded.axGetControl = EntryPoint<AtlAxGetControlFn>(atl, "AtlAxGetControl");
-    loaded.advise = EntryPoint<AtlAdviseFn>(atl, "AtlAdvise");
-    loaded.unadvise = EntryPoint<AtlUnadviseFn>(atl, "AtlUnadvise");
-    loaded.hostClassRegistered = loaded.axWinInit && loaded.axWinInit();
-    return loaded;
-  }();
-  return entryPoints;
-}
-
-}  // namespace
-
-bool AxHostInit() { return Atl().hostClassRegistered; }
-
-HWND AxCreateHostWindow(HWND parent, const wchar_t* progId, const RECT& rect, UINT id,
-                        DWORD style) {
-  if (!AxHostInit()) return nullptr;
+HWND AxCreateHostWindow(HWND parent, const char* control, const RECT& rect, UINT id, DWORD style) {
+  if (!AtlAxWinInit()) return nullptr;
   HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
-  return CreateWindowExW(0, kAxHostClass, progId ? progId : L"", style, rect.left, rect.top,
+  return CreateWindowExA(0, kAxHostClass, control ? control : "", style, rect.left, rect.top,
                          rect.right - rect.left, rect.bottom - rect.top, parent, menu,
-                         GetModuleHandleW(nullptr), nullptr);
+                         ModuleInstance(), nullptr);
 }
 
-HRESULT AxCreateControl(HWND host, const wchar_t* progId, Ptr<IUnknown>* control) {
-  control->Reset();
-  if (!progId || !*progId || !IsWindow(host)) return E_INVALIDARG;
-  if (!AxHostInit() || !Atl().axCreateControlEx) return E_NOTIMPL;
-  Ptr<IUnknown> container;
-  // No sink here: the host would drop it without a word.
-  HRESULT result = Atl().axCreateControlEx(progId, host, nullptr, container.Put(), control->Put(),
-                                           IID_NULL, nullptr);
-  if (SUCCEEDED(result) && !*control) result = E_FAIL;
-  return result;
+HRESULT AtlAxCreateControlEx(const wchar_t* name, HWND host, IStream* stream, IUnknown** container,
+                             IUnknown** control, REFIID sinkIid, IUnknown* sink) {
+  if (container) *container = nullptr;
+  if (control) *control = nullptr;
+  Ptr<AxHostSite> site = AxHostSite::FromWindow(host);
+  if (!site) return E_INVALIDARG;
+  HRESULT hr = site->CreateControl(name, stream, sinkIid, sink);
+  if (FAILED(hr)) return hr;
+  if (container) site->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(container));
+  if (control) site->control()->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(control));
+  return hr;
 }
 
-HRESULT AxGetControl(HWND host, Ptr<IUnknown>* control) {
-  control->Reset();
-  if (!Atl().axGetControl) return E_NOTIMPL;
-  HRESULT result = Atl().axGetControl(host, control->Put());
-  if (SUCCEEDED(result) && !*control) result = E_FAIL;
-  return result;
+HRESULT AtlAxGetControl(HWND host, IUnknown** control) {
+  if (!control) return E_POINTER;
+  *control = nullptr;
+  AxHostSite* site = AxHostSite::FromWindow(host);
+  if (!site || !site->control()) return E_FAIL;
+  return site->control()->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(control));
 }
 
 bool HostHasControl(HWND host) {
-  Ptr<IUnknown> control;
-  return SUCCEEDED(AxGetControl(host, &control));
+  AxHostSite* site = AxHostSite::FromWindow(host);
+  return site && site->control();
+}
+
+HRESULT AxDetachControl(HWND host) {
+  Ptr<AxHostSite> site = AxHostSite::FromWindow(host);
+  return site ? site->ReleaseControl() : E_INVALIDARG;
+}
+
+HRESULT AxSetAmbientProperty(HWND host, DISPID dispid, const VARIANT& value) {
+  Ptr<AxHostSite> site = AxHostSite::FromWindow(host);
+  return site ? site->SetAmbient(dispid, value) : E_INVALIDARG;
+}
+
+// Hosts of other modules are reached by the message every host answers:
+// their sites are not ours to call.
+bool AxTranslateAccelerator(MSG* message) {
+  if (!message || message->message < WM_KEYFIRST || message->message > WM_KEYLAST) return false;
+  for (HWND window = message->hwnd; window;) {
+    char name[16] = {};
+    if (GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, kAxHostClass) == 0 &&
+        SendMessageA(window, kAxForwardMessage, 0, reinterpret_cast<LPARAM>(message))) {
+      return true;
+    }
+    if (!(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) break;
+    window = GetParent(window);
+  }
+  return false;
 }
 
 HRESULT AxAdvise(IUnknown* control, IUnknown* sink, REFIID iid, DWORD* cookie) {
   if (!cookie) return E_POINTER;
   *cookie = 0;
   if (!control || !sink) return E_INVALIDARG;
-  if (!Atl().advise) return E_NOTIMPL;
-  return Atl().advise(control, sink, &iid, cookie);
+  Ptr<IConnectionPoint> point;
+  HRESULT hr = FindConnectionPoint(control, iid, &point);
+  return SUCCEEDED(hr) ? point->Advise(sink, cookie) : hr;
 }
 
 HRESULT AxUnadvise(IUnknown* control, REFIID iid, DWORD cookie) {
   if (!control) return E_INVALIDARG;
-  if (!Atl().unadvise) return E_NOTIMPL;
-  return Atl().unadvise(control, &iid, cookie);
+  Ptr<IConnectionPoint> point;
+  HRESULT hr = FindConnectionPoint(control, iid, &point);
+  return SUCCEEDED(hr) ? point->Unadvise(cookie) : hr;
 }
 
 bool ProgIdOfClass(REFCLSID clsid, std::wstring* progId) {

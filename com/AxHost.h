@@ -1,15 +1,33 @@
-// The container side: hosting a control in a window of class "AtlAxWin",
-// the control host that the system's atl.dll registers. The DLL is loaded
-// at run time and stays loaded for the life of the process (host windows
-// of its class may live until the end).
+// The container side: hosting an ActiveX control in a window of class
+// "AtlAxWin", our own control host.
+//
+// Each module that hosts registers the class for itself (AtlAxWinInit), as
+// a class of that module: the program hosts the dictionary viewer, and the
+// viewer, in its own DLL, hosts the alphabet strip in a host of its own. A
+// window of the class made with a ProgID (or a CLSID in braces) as its text
+// creates that control at WM_CREATE; one made with an empty text is an
+// empty host that AtlAxCreateControlEx fills later. A host whose control
+// cannot be made (a ProgID that is not registered) is still a window, only
+// without a control: HostHasControl tells them apart.
+//
+// What the host does for its control, the same on Windows and under Wine:
+//  - creation in the order the control asks for: SetClientSite before
+//    InitNew when its misc status has OLEMISC_SETCLIENTSITEFIRST, else
+//    after; the sink given at creation advised on the control; then
+//    in-place activation with the host's client rectangle;
+//  - the host's size to SetExtent and SetObjectRects;
+//  - the host's focus to UI activation and the control's window;
+//  - ambient properties through the site's IDispatch: back colour (-701),
+//    font (-703), fore colour (-704), locale (-705), user mode (-709,
+//    TRUE); any other DISPID is DISP_E_MEMBERNOTFOUND. AxSetAmbientProperty
+//    changes one and tells the control;
+//  - at WM_DESTROY: the creation sink unadvised, Close, SetClientSite(NULL),
+//    the control released;
+//  - a keyboard message forwarded to the UI-active control's
+//    TranslateAccelerator (AxTranslateAccelerator, from a message loop).
 //
 // Used by the program for its hosted controls and by controls that host
-// another one. Whatever the host does not do, these helpers do:
-//  - the host ignores the sink argument of AtlAxCreateControlEx, so every
-//    sink (the property-change sink too) is advised here, after creation;
-//  - a host created for a ProgID that is not registered is still a window,
-//    only without a control: HostHasControl tells them apart;
-//  - a class without a ProgID is found before any window is made.
+// another one.
 #pragma once
 
 #include <ole2.h>
@@ -22,26 +40,51 @@
 namespace morvex::com {
 
 // The host window class.
-extern const wchar_t kAxHostClass[];
+extern const char kAxHostClass[];
 
-// Loads atl.dll and registers the host window class. True once that
-// worked; later calls only repeat the answer.
-bool AxHostInit();
+// The message a host answers by offering the keyboard message (lParam: a
+// MSG*) to its UI-active control; TRUE when the control took it. The
+// number hosts of every module agree on.
+constexpr UINT kAxForwardMessage = 0x037F;
 
-// A host window; its text is the ProgID of the control it creates at once
-// (empty: an empty host, for AxCreateControl). Null when the host class is
-// missing or the window cannot be made.
-HWND AxCreateHostWindow(HWND parent, const wchar_t* progId, const RECT& rect, UINT id,
+// Registers this module's host class. FALSE only when the class cannot be
+// registered; later calls only repeat the answer.
+BOOL AtlAxWinInit();
+
+// A host window of this module; its text names the control it creates at
+// once (null or empty: an empty host). Null when the class is missing or
+// the window cannot be made.
+HWND AxCreateHostWindow(HWND parent, const char* control, const RECT& rect, UINT id,
                         DWORD style = WS_CHILD | WS_VISIBLE);
 
-// Creates the control named by progId in an empty host window, in-place
-// active and sized to the host, and gives its IUnknown.
-HRESULT AxCreateControl(HWND host, const wchar_t* progId, Ptr<IUnknown>* control);
+// Creates the control named by `name` (ProgID or "{CLSID}") in the host,
+// replacing the one it holds, in-place active and sized to the host. The
+// stream, when given, initialises the control (Load) in place of InitNew.
+// A sink, when given, is advised on the control's connection point sinkIid
+// (an event dispinterface or IID_IPropertyNotifySink) and unadvised when the
+// host lets go of the control; a sink that cannot be advised fails the
+// creation. Out values (each may be null): the host's site and the control.
+HRESULT AtlAxCreateControlEx(const wchar_t* name, HWND host, IStream* stream, IUnknown** container,
+                             IUnknown** control, REFIID sinkIid, IUnknown* sink);
 
-// The hosted control's IUnknown. Fails for a window that is no host or a
-// host without a control.
-HRESULT AxGetControl(HWND host, Ptr<IUnknown>* control);
+// The hosted control's IUnknown. Fails (E_FAIL, null) for a window that is
+// no host of this module or a host without a control.
+HRESULT AtlAxGetControl(HWND host, IUnknown** control);
 bool HostHasControl(HWND host);
+
+// The host lets go of its control as it does when it is destroyed; the
+// window stays, empty. S_FALSE when it held none.
+HRESULT AxDetachControl(HWND host);
+
+// Changes the ambient property `dispid` the host's site answers and tells
+// the control (OnAmbientPropertyChange). E_INVALIDARG for a DISPID the site
+// does not answer.
+HRESULT AxSetAmbientProperty(HWND host, DISPID dispid, const VARIANT& value);
+
+// Offers a keyboard message to the controls around its window, innermost
+// host first, whatever module each host belongs to. True when a control
+// translated it: the loop then neither translates nor dispatches it.
+bool AxTranslateAccelerator(MSG* message);
 
 // Connects a sink to the control's connection point iid (an event
 // dispinterface, IID_IPropertyNotifySink ...); the cookie undoes it.

@@ -35,4 +35,7 @@ ULONG ObjectRoot::ReleaseReference() {
   return static_cast<ULONG>(InterlockedDecrement(&references_));
 }
 
+// Far from zero in both directions, whatever the end of the object does.
+void ObjectRoot::BeginDestruction() { InterlockedExchange(&references_, LONG_MAX / 2); }
+
 }  // namespace morvex::com

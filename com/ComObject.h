@@ -82,8 +82,17 @@ class ObjectRoot {
     return E_NOINTERFACE;
   }
 
+  // The last reference went and the object is still whole, about to be
+  // deleted; classes that must undo something before their parts go (a
+  // window whose messages reach virtual handlers) hide it with their own.
+  void OnFinalRelease() {}
+
   ULONG AddReference();
   ULONG ReleaseReference();
+  // From the last release on, references taken and given back during the
+  // object's end (an event fired while its window goes) never bring the
+  // count to zero a second time.
+  void BeginDestruction();
 
  private:
   volatile LONG references_ = 0;
@@ -127,7 +136,11 @@ class Instance final : public T {
   STDMETHODIMP_(ULONG) AddRef() override { return this->AddReference(); }
   STDMETHODIMP_(ULONG) Release() override {
     ULONG left = this->ReleaseReference();
-    if (left == 0) delete this;
+    if (left == 0) {
+      this->BeginDestruction();
+      this->OnFinalRelease();
+      delete this;
+    }
     return left;
   }
 };

@@ -1,8 +1,9 @@
 // Control<Dual, Events>: what a windowed ActiveX control class derives
 // from. It joins the object base, IDispatch over the type library for the
 // control's dual interface, the OLE control protocol of ControlBase, the
-// control's class information and its two connection points: the event
-// dispinterface and IPropertyNotifySink (the stock puts notify it).
+// control's class information, error information for its dual interface
+// (com::ReportError, as servers use it) and its two connection points: the
+// event dispinterface and IPropertyNotifySink (the stock puts notify it).
 //
 //   class Pane : public com::Control<IPane, _IPaneEvents> {
 //    public:
@@ -29,12 +30,13 @@
 #include "com/ConnectionPoints.h"
 #include "com/ControlBase.h"
 #include "com/Dispatch.h"
+#include "com/ErrorInfo.h"
 #include "com/Module.h"
 
 namespace morvex::com {
 
 template <class Dual, class Events>
-class Control : public Object<Dispatch<Dual>, IProvideClassInfo2,
+class Control : public Object<Dispatch<Dual>, IProvideClassInfo2, SupportErrorInfo<Dual>,
                               ConnectionPointContainer<Events, IPropertyNotifySink>>,
                 public ControlBase {
  public:
@@ -59,9 +61,12 @@ class Control : public Object<Dispatch<Dual>, IProvideClassInfo2,
  protected:
   Control(REFCLSID clsid, const WindowClassSpec& windowClass) : ControlBase(clsid, windowClass) {}
 
+  // The object base calls this after the last release, the object whole.
+  void OnFinalRelease() { EndOfLife(); }
+
   // The interface table of control class T: its dual interface first (the
   // object's identity), every interface of the control protocol, then
-  // Extra (ISupportErrorInfo ...).
+  // Extra (interfaces of the control's own).
   template <class T, class... Extra>
   static const InterfaceEntry* ControlInterfaces() {
     static const InterfaceEntry table[] = {Entry<T, Dual>(),
@@ -78,6 +83,7 @@ class Control : public Object<Dispatch<Dual>, IProvideClassInfo2,
                                            Entry<T, IProvideClassInfo2>(),
                                            Entry<T, IProvideClassInfo, IProvideClassInfo2>(),
                                            Entry<T, IConnectionPointContainer>(),
+                                           Entry<T, ISupportErrorInfo>(),
                                            Entry<T, Extra>()...,
                                            kEndOfInterfaces};
     return table;

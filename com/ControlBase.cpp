@@ -1,27 +1,24 @@
 #include "com/ControlBase.h"
 
 #include "com/Ambient.h"
+#include "com/Himetric.h"
 
 namespace morvex::com {
 
 namespace {
 
-constexpr int kHimetricPerInch = 2540;
 // The extent a container sees before it sets one.
 constexpr int kDefaultWidthPixels = 100;
 constexpr int kDefaultHeightPixels = 50;
 
 constexpr DWORD kWindowStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
-SIZEL PixelsToHimetric(int width, int height) {
-  HDC screen = GetDC(nullptr);
-  int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return {MulDiv(width, kHimetricPerInch, dpiX ? dpiX : 96),
-          MulDiv(height, kHimetricPerInch, dpiY ? dpiY : 96)};
-}
-
 }  // namespace
+
+bool HasFocusWithin(HWND window) {
+  HWND focus = GetFocus();
+  return focus && (focus == window || IsChild(window, focus));
+}
 
 ControlBase::ControlBase(REFCLSID clsid, const WindowClassSpec& windowClass)
     : clsid_(clsid),
@@ -29,16 +26,25 @@ ControlBase::ControlBase(REFCLSID clsid, const WindowClassSpec& windowClass)
       window_(this),
       extent_(PixelsToHimetric(kDefaultWidthPixels, kDefaultHeightPixels)),
       backColor_(kSystemColorFlag | COLOR_WINDOW),
-      foreColor_(kSystemColorFlag | COLOR_WINDOWTEXT) {}
+      foreColor_(kSystemColorFlag | COLOR_WINDOWTEXT) {
+  window_.SetOwner(static_cast<IOleObject*>(this));
+}
 
 // A container that never deactivated us still must not keep our window.
-ControlBase::~ControlBase() { window_.Destroy(); }
+ControlBase::~ControlBase() { EndOfLife(); }
+
+void ControlBase::EndOfLife() {
+  window_.SetOwner(nullptr);
+  window_.Destroy();
+}
 
 // --- IOleObject
 
 STDMETHODIMP ControlBase::SetClientSite(IOleClientSite* site) {
+  // The same site again changes nothing: the activation it knows of goes on.
+  if (site == clientSite_.Get()) return S_OK;
   // The old site hears of the end of activation; our window leaves its window.
-  if (site != clientSite_.Get()) InPlaceDeactivate();
+  InPlaceDeactivate();
   inPlaceSite_.Reset();
   clientSite_ = site;
   OnClientSiteChanged();
@@ -57,6 +63,9 @@ STDMETHODIMP ControlBase::Close(DWORD) {
   InPlaceDeactivate();
   inPlaceSite_.Reset();
   if (adviseHolder_) adviseHolder_->SendOnClose();
+  // The view's sink is the container's: holding it past Close keeps the
+  // container alive through us.
+  viewSink_.Reset();
   return S_OK;
 }
 
@@ -180,6 +189,8 @@ STDMETHODIMP ControlBase::UIDeactivate() {
   uiActive_ = false;
   if (frame_) frame_->SetActiveObject(nullptr, nullptr);
   frame_.Reset();
+  if (document_) document_->SetActiveObject(nullptr, nullptr);
+  document_.Reset();
   if (inPlaceSite_) inPlaceSite_->OnUIDeactivate(FALSE);
   return S_OK;
 }
@@ -322,6 +333,19 @@ bool ControlBase::AmbientUserMode(bool* userMode) const {
   return com::AmbientUserMode(clientSite_.Get(), userMode);
 }
 
+void ControlBase::TakeInitialFont(const FontSpec& fallback) {
+  if (!clientSite() || font() || TakeAmbientFont()) return;
+  Ptr<IFontDisp> created;
+  if (SUCCEEDED(CreateFontDisp(fallback, &created))) SetFontQuietly(created.Get());
+}
+
+bool ControlBase::TakeAmbientFont() {
+  Ptr<IFontDisp> ambient, copy;
+  if (!AmbientFont(&ambient) || FAILED(CloneFontDisp(ambient.Get(), &copy))) return false;
+  SetFontQuietly(copy.Get());
+  return true;
+}
+
 void ControlBase::FireViewChange() {
   if (window()) {
     InvalidateRect(window(), nullptr, TRUE);
@@ -380,9 +404,28 @@ HRESULT ControlBase::UIActivate(IOleInPlaceFrame* frame, IOleInPlaceUIWindow* do
     frame->SetActiveObject(active, nullptr);
     frame_ = frame;
   }
-  if (document) document->SetActiveObject(active, nullptr);
-  if (GetFocus() != window()) SetFocus(window());
+  if (document) {
+    document->SetActiveObject(active, nullptr);
+    document_ = document;
+  }
+  if (!HasFocusWithin(window())) SetFocus(window());
   return S_OK;
+}
+
+// The user reached the window (focus, a click) of a control the container
+// activated only in place.
+void ControlBase::UIActivateFromWindow() {
+  if (uiActive_ || !inPlaceActive_ || !inPlaceSite_) return;
+  Ptr<IOleInPlaceFrame> frame;
+  Ptr<IOleInPlaceUIWindow> document;
+  RECT position = {}, clip = {};
+  OLEINPLACEFRAMEINFO frameInfo = {};
+  frameInfo.cb = sizeof frameInfo;
+  if (FAILED(inPlaceSite_->GetWindowContext(frame.Put(), document.Put(), &position, &clip,
+                                            &frameInfo))) {
+    return;
+  }
+  UIActivate(frame.Get(), document.Get());
 }
 
 // --- The control's window
@@ -403,8 +446,20 @@ LRESULT ControlBase::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lPa
     case WM_KILLFOCUS:
       OnKillFocus();
       break;
+    case WM_MOUSEACTIVATE:
+      return OnMouseActivate(wParam, lParam);
   }
-  return DefWindowProcW(window(), message, wParam, lParam);
+  return window_.Default(message, wParam, lParam);
+}
+
+void ControlBase::OnSetFocus() {
+  UIActivateFromWindow();
+  TellSiteOfFocus(true);
+}
+
+LRESULT ControlBase::OnMouseActivate(WPARAM wParam, LPARAM lParam) {
+  UIActivateFromWindow();
+  return window_.Default(WM_MOUSEACTIVATE, wParam, lParam);
 }
 
 LRESULT ControlBase::OnPaint(HDC given) {

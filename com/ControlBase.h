@@ -16,9 +16,11 @@
 // own put and get members (ControlStockProperties.cpp).
 //
 // SetClientSite and InitNew may come in either order (OLEMISC_
-// SETCLIENTSITEFIRST asks for the site first; the system's "AtlAxWin" host
-// calls InitNew first). Ambient properties come from the site's IDispatch
-// when it has one, else the defaults of com/Ambient.h.
+// SETCLIENTSITEFIRST asks for the site first; not every host honours it).
+// Ambient properties come from the site's IDispatch when it has one, else
+// the defaults of com/Ambient.h. The control UI-activates itself when its
+// window gets the focus or a click, and gives the frame and the document
+// window their active object back when it UI-deactivates.
 //
 // IUnknown is left to the object base that completes the class; events,
 // the property-change connection point and the class information are
@@ -30,9 +32,14 @@
 #include <windows.h>
 
 #include "com/ComPtr.h"
+#include "com/Fonts.h"
 #include "com/Window.h"
 
 namespace morvex::com {
+
+// Whether the focus is on the window or one of its descendants: a control
+// that gives the focus to a child of its own keeps it there.
+bool HasFocusWithin(HWND window);
 
 // OLEMISC_SETCLIENTSITEFIRST | ACTIVATEWHENVISIBLE | INSIDEOUT |
 // CANTLINKINSIDE | RECOMPOSEONRESIZE, the status every control registers.
@@ -150,6 +157,13 @@ class ControlBase : public IOleObject,
   bool AmbientForeColor(OLE_COLOR* color) const;
   bool AmbientFont(Ptr<IFontDisp>* font) const;
   bool AmbientUserMode(bool* userMode) const;
+  // A control with a site and no font yet takes the font it starts with: a
+  // clone of the container's ambient font when it offers one, else a new
+  // font as `fallback` names it (quietly, as from the container).
+  void TakeInitialFont(const FontSpec& fallback);
+  // The container's ambient font, cloned, becomes the control's own
+  // (quietly); false, the font unchanged, when it offers none.
+  bool TakeAmbientFont();
 
   // The control's look changed: repaint the window, or tell the view's
   // advise sink when there is no window.
@@ -185,10 +199,18 @@ class ControlBase : public IOleObject,
   void SetForeColorQuietly(OLE_COLOR color) { foreColor_ = color; }
   void SetFontQuietly(IFontDisp* font);  // the font itself, referenced
 
+  // The object's last reference went (called by com/Control.h while the
+  // object is whole): the window goes now, while every handler still
+  // exists, and takes no more references on the object.
+  void EndOfLife();
+
  private:
   class ControlWindow : public Window {
    public:
     explicit ControlWindow(ControlBase* owner) : owner_(owner) {}
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
+      return DefaultProcessing(message, wParam, lParam);
+    }
 
    protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -201,11 +223,13 @@ class ControlBase : public IOleObject,
   HRESULT PutFont(IFontDisp* font);
   HRESULT InPlaceActivate(LONG verb);
   HRESULT UIActivate(IOleInPlaceFrame* frame, IOleInPlaceUIWindow* document);
+  void UIActivateFromWindow();
   bool CreateOrMoveWindow(HWND parent, const RECT& position);
   LRESULT HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnPaint(HDC given);
-  void OnSetFocus() { TellSiteOfFocus(true); }
+  void OnSetFocus();
   void OnKillFocus() { TellSiteOfFocus(false); }
+  LRESULT OnMouseActivate(WPARAM wParam, LPARAM lParam);
   void TellSiteOfFocus(bool focused);
 
   const CLSID clsid_;
@@ -213,7 +237,8 @@ class ControlBase : public IOleObject,
   ControlWindow window_;
   Ptr<IOleClientSite> clientSite_;
   Ptr<IOleInPlaceSite> inPlaceSite_;
-  Ptr<IOleInPlaceFrame> frame_;  // held while UI active
+  Ptr<IOleInPlaceFrame> frame_;        // held while UI active
+  Ptr<IOleInPlaceUIWindow> document_;  // held while UI active
   Ptr<IOleAdviseHolder> adviseHolder_;
   Ptr<IAdviseSink> viewSink_;
   DWORD viewAspects_ = 0;

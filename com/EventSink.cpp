@@ -56,14 +56,20 @@ void EventSink::On(DISPID id, Handler handler) {
   handlers_.emplace_back(id, std::move(handler));
 }
 
-HRESULT EventSink::Connect(IUnknown* source) {
+HRESULT FindConnectionPoint(IUnknown* source, REFIID iid, Ptr<IConnectionPoint>* point) {
+  point->Reset();
   if (!source) return E_POINTER;
-  if (point_) return E_UNEXPECTED;
   Ptr<IConnectionPointContainer> container;
   HRESULT hr = source->QueryInterface(IID_IConnectionPointContainer, container.PutVoid());
   if (FAILED(hr)) return hr;
+  return container->FindConnectionPoint(iid, point->Put());
+}
+
+HRESULT EventSink::Connect(IUnknown* source) {
+  if (!source) return E_POINTER;
+  if (point_) return E_UNEXPECTED;
   Ptr<IConnectionPoint> point;
-  hr = container->FindConnectionPoint(eventIid_, point.Put());
+  HRESULT hr = FindConnectionPoint(source, eventIid_, &point);
   if (FAILED(hr)) return hr;
   DWORD cookie = 0;
   hr = point->Advise(static_cast<IDispatch*>(this), &cookie);

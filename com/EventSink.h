@@ -42,6 +42,9 @@ class EventArguments {
   DISPPARAMS* params_;
 };
 
+// The connection point for `iid` of the object `source`.
+HRESULT FindConnectionPoint(IUnknown* source, REFIID iid, Ptr<IConnectionPoint>* point);
+
 class EventSink : public Object<IDispatch> {
  public:
   using Handler = std::function<void(EventArguments& arguments)>;

@@ -24,6 +24,10 @@ struct FontSpec {
 
 HRESULT CreateFontDisp(const FontSpec& spec, Ptr<IFontDisp>* font);
 
+// A font object for a GDI font (the system's GUI font ...), its size in
+// whole points at the screen's resolution.
+HRESULT CreateFontDispFromGdi(HFONT gdiFont, Ptr<IFontDisp>* font);
+
 // An independent copy of source (IFont::Clone); a null source gives null.
 HRESULT CloneFontDisp(IFontDisp* source, Ptr<IFontDisp>* clone);
 

@@ -17,6 +17,7 @@
 
 #include <string>
 
+#include "com/ProcAddress.h"
 #include "lexicon/MorvexLexicon.h"
 
 namespace morvex::dictsystem {
@@ -36,8 +37,7 @@ FARPROC EngineProcedure(UINT nameId);
 
 template <class Proc>
 Proc EngineEntry(UINT nameId) {
-  // Through void(*)(), the one function type every other converts from quietly.
-  return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(EngineProcedure(nameId)));
+  return com::ProcAs<Proc>(EngineProcedure(nameId));
 }
 
 }  // namespace morvex::dictsystem

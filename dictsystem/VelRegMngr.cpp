@@ -64,29 +64,45 @@ com::Bstr BstrFromText(const std::string& text) {
 
 // The name of a language pair in interface language `uiLangId`, from the
 // language resource manager (called late-bound: it is a server of its own).
-HRESULT LanguagePairName(long uiLangId, long langIn, long langOut, com::Bstr* name) {
-  CLSID clsid;
-  HRESULT hr = CLSIDFromProgID(kLocaleKitProgId, &clsid);
-  com::Ptr<IDispatch> manager;
-  if (SUCCEEDED(hr))
-    hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, manager.PutVoid());
-  if (FAILED(hr)) return hr;
-  DISPID id = DISPID_UNKNOWN;
-  LPOLESTR member[] = {const_cast<LPOLESTR>(L"GetLangPairName")};
-  hr = manager->GetIDsOfNames(IID_NULL, member, 1, LOCALE_USER_DEFAULT, &id);
-  if (FAILED(hr)) return hr;
-  com::Variant arguments[] = {com::Variant(langOut), com::Variant(langIn),
-                              com::Variant(uiLangId)};  // reversed
-  VARIANT values[] = {arguments[0].Get(), arguments[1].Get(), arguments[2].Get()};
-  DISPPARAMS params = {values, nullptr, 3, 0};
-  com::Variant result;
-  hr = manager->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result.Put(),
-                       nullptr, nullptr);
-  if (FAILED(hr)) return hr;
-  if (result.Type() != VT_BSTR) return E_UNEXPECTED;
-  *name = com::Bstr(result.Get().bstrVal, SysStringLen(result.Get().bstrVal));
-  return S_OK;
-}
+class LanguagePairNames {
+ public:
+  HRESULT Name(long uiLangId, long langIn, long langOut, com::Bstr* name) {
+    HRESULT hr = Connect();
+    if (FAILED(hr)) return hr;
+    com::Variant arguments[] = {com::Variant(langOut), com::Variant(langIn),
+                                com::Variant(uiLangId)};  // reversed
+    VARIANT values[] = {arguments[0].Get(), arguments[1].Get(), arguments[2].Get()};
+    DISPPARAMS params = {values, nullptr, 3, 0};
+    com::Variant result;
+    hr = manager_->Invoke(pairNameId_, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                          result.Put(), nullptr, nullptr);
+    if (FAILED(hr)) return hr;
+    if (result.Type() != VT_BSTR) return E_UNEXPECTED;
+    *name = com::Bstr(result.Get().bstrVal, SysStringLen(result.Get().bstrVal));
+    return S_OK;
+  }
+
+ private:
+  // The manager and its member's id, asked for once: a menu names every
+  // installed dictionary in a row.
+  HRESULT Connect() {
+    if (manager_) return S_OK;
+    CLSID clsid;
+    HRESULT hr = CLSIDFromProgID(kLocaleKitProgId, &clsid);
+    com::Ptr<IDispatch> manager;
+    if (SUCCEEDED(hr))
+      hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, manager.PutVoid());
+    if (FAILED(hr)) return hr;
+    LPOLESTR member[] = {const_cast<LPOLESTR>(L"GetLangPairName")};
+    hr = manager->GetIDsOfNames(IID_NULL, member, 1, LOCALE_USER_DEFAULT, &pairNameId_);
+    if (FAILED(hr)) return hr;
+    manager_ = manager;
+    return S_OK;
+  }
+
+  com::Ptr<IDispatch> manager_;
+  DISPID pairNameId_ = DISPID_UNKNOWN;
+};
 
 class CVelRegMngr
     : public com::Object<com::Dispatch<IVelRegMngr>, com::SupportErrorInfo<IVelRegMngr>> {
@@ -149,7 +165,7 @@ class CVelRegMngr
     if (FAILED(dictionary->get_LangIn(&langIn))) langIn = ds::kAnyLanguage;
     if (FAILED(dictionary->get_LangOut(&langOut))) langOut = ds::kAnyLanguage;
     com::Bstr pairName;
-    if (FAILED(LanguagePairName(langId, langIn | 0x400, langOut | 0x400, &pairName)))
+    if (FAILED(pairNames_.Name(langId, langIn | 0x400, langOut | 0x400, &pairName)))
       return Fail(IDS_ERR_REGISTRY);
     std::wstring name = BstrFromText(themeName).Text();
     name += L' ';
@@ -159,6 +175,9 @@ class CVelRegMngr
 
  protected:
   CVelRegMngr() = default;
+
+ private:
+  LanguagePairNames pairNames_;
 };
 
 }  // namespace

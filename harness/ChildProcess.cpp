@@ -28,6 +28,16 @@ std::wstring QuoteArgument(const std::wstring& argument) {
   return quoted + L"\"";
 }
 
+ProgramRun RunBeside(const std::wstring& fileName, const std::wstring& arguments, DWORD timeoutMs) {
+  ChildProcess child;
+  ProgramRun run;
+  if (!child.Start(QuoteArgument(ProgramBeside(fileName)) + L" " + arguments)) return run;
+  bool ended = child.Wait(timeoutMs);
+  run.output = child.Output();
+  if (ended) run.exitCode = child.ExitCode();
+  return run;
+}
+
 ChildProcess::~ChildProcess() {
   if (process_) {
     if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) TerminateProcess(process_, 1);

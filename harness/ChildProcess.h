@@ -20,6 +20,18 @@ std::wstring ProgramBeside(const std::wstring& fileName);
 // An argument quoted for a command line, as CommandLineToArgvW reads it.
 std::wstring QuoteArgument(const std::wstring& argument);
 
+// What a program run to its end left behind.
+struct ProgramRun {
+  // STILL_ACTIVE when the program did not start, or ran past the timeout
+  // and was terminated: no exit code of ours looks like that.
+  DWORD exitCode = STILL_ACTIVE;
+  std::string output;  // its standard output
+};
+
+// Runs a program of the build directory with arguments (quoted as the
+// caller wants them) and waits at most timeoutMs for it to end.
+ProgramRun RunBeside(const std::wstring& fileName, const std::wstring& arguments, DWORD timeoutMs);
+
 class ChildProcess {
  public:
   ChildProcess() = default;

@@ -2,6 +2,8 @@
 
 #include <cwctype>
 
+#include "harness/NumberText.h"
+
 namespace harness {
 
 namespace {
@@ -41,17 +43,12 @@ const NamedKey kNamedKeys[] = {
 };
 
 constexpr int kFunctionKeys = 24;
+constexpr uint64_t kLastVirtualKey = 0xFE;
 
 std::wstring Lowered(const std::wstring& text) {
   std::wstring lowered;
   for (wchar_t c : text) lowered += static_cast<wchar_t>(std::towlower(c));
   return lowered;
-}
-
-int HexDigit(wchar_t c) {
-  if (c >= L'0' && c <= L'9') return c - L'0';
-  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-  return -1;
 }
 
 // A name of the table, a letter or digit, f1-f24, or 0x01-0xFE.
@@ -77,10 +74,9 @@ bool KeyOfName(const std::wstring& name, KeyStroke* key) {
     *key = {static_cast<WORD>(VK_F1 + number - 1), false};
     return true;
   }
-  if (name.size() == 4 && name[0] == L'0' && name[1] == L'x') {
-    int high = HexDigit(name[2]), low = HexDigit(name[3]);
-    int value = high * 16 + low;
-    if (high < 0 || low < 0 || value == 0 || value == 0xFF) return false;
+  if (name.compare(0, 2, L"0x") == 0) {
+    uint64_t value = 0;
+    if (!ParseUnsigned(name, kLastVirtualKey, &value) || value == 0) return false;
     *key = {static_cast<WORD>(value), false};
     return true;
   }

@@ -2,6 +2,8 @@
 
 #include <cwctype>
 
+#include "harness/NumberText.h"
+
 namespace harness {
 
 const wchar_t kDialogClass[] = L"#32770";
@@ -11,26 +13,12 @@ namespace {
 // A window of another process may hang; no query waits longer than this.
 constexpr UINT kQueryTimeoutMs = 1000;
 constexpr DWORD kPollIntervalMs = 50;
-
-std::wstring ClassOf(HWND window) {
-  wchar_t name[256] = {};
-  int length = GetClassNameW(window, name, 256);
-  return std::wstring(name, length > 0 ? length : 0);
-}
+// Control ids are 16 bits in dialog templates, an int in a window.
+constexpr uint64_t kLargestButtonId = 0x7FFFFFFF;
 
 std::wstring TextOf(HWND window) {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kQueryTimeoutMs,
-                           &length)) {
-    return std::wstring();
-  }
-  std::wstring text(length + 1, L'\0');
-  DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
-                           SMTO_ABORTIFHUNG, kQueryTimeoutMs, &copied)) {
-    return std::wstring();
-  }
-  text.resize(copied < length ? copied : length);
+  std::wstring text;
+  ReadText(window, &text);
   return text;
 }
 
@@ -54,13 +42,11 @@ std::wstring WithoutMnemonics(const std::wstring& text) {
 
 // "#7" names the button with id 7.
 bool ParseButtonId(const std::wstring& text, int* id) {
-  if (text.size() < 2 || text.size() > 6 || text[0] != L'#') return false;
-  int value = 0;
-  for (size_t i = 1; i < text.size(); ++i) {
-    if (text[i] < L'0' || text[i] > L'9') return false;
-    value = value * 10 + (text[i] - L'0');
+  uint64_t value = 0;
+  if (text.empty() || text[0] != L'#' || !ParseUnsigned(text.substr(1), kLargestButtonId, &value)) {
+    return false;
   }
-  *id = value;
+  *id = static_cast<int>(value);
   return true;
 }
 
@@ -121,11 +107,52 @@ HWND DefaultOrFirstButton(HWND window) {
 
 }  // namespace
 
+std::wstring ClassOf(HWND window) {
+  wchar_t name[256] = {};
+  int length = GetClassNameW(window, name, 256);
+  return std::wstring(name, length > 0 ? length : 0);
+}
+
+bool ReadText(HWND window, std::wstring* text) {
+  text->clear();
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kQueryTimeoutMs,
+                           &length)) {
+    return false;
+  }
+  std::wstring buffer(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(&buffer[0]),
+                           SMTO_ABORTIFHUNG, kQueryTimeoutMs, &copied)) {
+    return false;
+  }
+  buffer.resize(copied < length ? copied : length);
+  *text = buffer;
+  return true;
+}
+
 std::vector<HWND> FindWindows(const WindowMatch& match) {
   std::vector<HWND> found;
   FindState state{&match, &found};
   EnumWindows(CollectMatching, reinterpret_cast<LPARAM>(&state));
   return found;
+}
+
+HWND FindDescendant(HWND root, const std::function<bool(HWND)>& matches) {
+  struct Search {
+    const std::function<bool(HWND)>* matches;
+    HWND found;
+  } search = {&matches, nullptr};
+  EnumChildWindows(
+      root,
+      [](HWND child, LPARAM address) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(address);
+        if (!(*s->matches)(child)) return TRUE;
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 HWND WaitForWindow(const WindowMatch& match, DWORD timeoutMs) {
@@ -186,6 +213,10 @@ bool CloseWindow(HWND window, DWORD timeoutMs) {
   if (!button) return false;
   Press(window, button);
   return WaitUntilGone(window, timeoutMs - half);
+}
+
+bool PostToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return IsWindow(window) && PostMessageW(window, message, wParam, lParam);
 }
 
 }  // namespace harness

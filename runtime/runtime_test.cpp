@@ -97,19 +97,31 @@ TEST(RuntimeTest, RichEditHoldsCyrillicText) {
   FreeLibrary(richEdit);
 }
 
-TEST(RuntimeTest, AtlControlHostClassRegisters) {
-  HMODULE atl = LoadLibraryA("atl.dll");
-  ASSERT_NE(atl, nullptr);
-  using AtlAxWinInitFn = BOOL(WINAPI*)();
-  // Through void(*)(), the one function type every other casts to cleanly.
-  auto atlAxWinInit = reinterpret_cast<AtlAxWinInitFn>(
-      reinterpret_cast<void (*)()>(GetProcAddress(atl, "AtlAxWinInit")));
-  ASSERT_NE(atlAxWinInit, nullptr);
-  EXPECT_TRUE(atlAxWinInit());
-  WNDCLASSEXA info = {};
-  info.cbSize = sizeof info;
-  EXPECT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "AtlAxWin", &info) ||
-              GetClassInfoExA(atl, "AtlAxWin", &info));
+// Every window and screenshot shows the faces the system names, not a
+// substitute: a missing font directory copy gives "DejaVu Sans" for all.
+TEST(RuntimeTest, TheFacesTheSystemNamesResolveToThemselves) {
+  struct Face {
+    const char* name;
+    BYTE charset;
+  };
+  const Face faces[] = {{"Tahoma", RUSSIAN_CHARSET}, {"Marlett", SYMBOL_CHARSET}};
+  HDC screen = GetDC(nullptr);
+  const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  for (const Face& face : faces) {
+    HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, face.charset, 0, 0,
+                             0, 0, face.name);
+    ASSERT_NE(font, nullptr);
+    HGDIOBJ old = SelectObject(screen, font);
+    char chosen[LF_FACESIZE] = {};
+    GetTextFaceA(screen, LF_FACESIZE, chosen);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(screen, &metrics);
+    SelectObject(screen, old);
+    DeleteObject(font);
+    EXPECT_STREQ(chosen, face.name) << "the prefix lacks the face (fonts-wine in Fonts)";
+    EXPECT_EQ(metrics.tmCharSet, face.charset) << face.name;
+  }
+  ReleaseDC(nullptr, screen);
 }
 
 TEST(RuntimeTest, ComApartmentStarts) {

@@ -7,7 +7,7 @@ struct Fault {
   bool persist = false;
 };
 
-constexpr int kOperationCount = 4;
+constexpr int kOperationCount = static_cast<int>(MFileOperation::kRemove) + 1;  // kRemove is last
 Fault g_faults[kOperationCount];
 
 void Disarm(Fault& fault) {
@@ -30,6 +30,13 @@ bool FiresArmed(MFileOperation operation) {
   else
     --g_armedCount;
   return true;
+}
+
+uint32_t ArmedWriteLength(uint32_t count) {
+  // A write counts for both operations, whichever of them fires.
+  const bool whole = FiresArmed(MFileOperation::kWrite);
+  const bool cutShort = FiresArmed(MFileOperation::kShortWrite);
+  return whole ? 0 : cutShort ? count / 2 : count;
 }
 
 }  // namespace file_faults_detail

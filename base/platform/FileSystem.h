@@ -5,8 +5,9 @@
 // Handles are ints: a POSIX descriptor, or a Windows kernel handle (always
 // representable in 32 bits, sign-extended). The POSIX side reads every '\'
 // in a path as '/', so the libraries' Windows-style paths work unchanged, and
-// it does not enforce sharing modes (POSIX has none). Writes, flushes,
-// renames and removes first ask the failure hook (base/platform/FileFaults.h).
+// it does not enforce sharing modes (POSIX has none). Opens, writes,
+// flushes, closes, renames and removes ask the failure hook
+// (base/platform/FileFaults.h).
 //
 // Times are seconds since 1 January 1970 UTC; 0 means "unknown" or, when
 // setting, "leave as it is".

@@ -157,6 +157,13 @@ bool SetRangeLock(int handle, uint64_t offset, uint64_t count, short type) {
 }  // namespace
 
 int PlatformOpenFile(const char* path, const FileOpenMode& mode) {
+  // An open that may create is refused before it creates anything.
+  const bool opensExisting = mode.creation == FileCreation::kOpenExisting;
+  if (!opensExisting &&
+      FileFaultFires(mode.creation == FileCreation::kCreateNew ? MFileOperation::kMakeTemp
+                                                               : MFileOperation::kOpen)) {
+    return kInvalidFileHandle;
+  }
   int flags = mode.access == FileAccess::kRead    ? O_RDONLY
               : mode.access == FileAccess::kWrite ? O_WRONLY
                                                   : O_RDWR;
@@ -178,14 +185,19 @@ int PlatformOpenFile(const char* path, const FileOpenMode& mode) {
   if (fd < 0) return kInvalidFileHandle;
   // Windows opens no directory as a file; neither do we.
   struct stat status;
-  if (fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
+  // An existing file is refused once it is found, and stays as it was.
+  if (fstat(fd, &status) != 0 || S_ISDIR(status.st_mode) ||
+      (opensExisting && FileFaultFires(MFileOperation::kOpen))) {
     close(fd);
     return kInvalidFileHandle;
   }
   return fd;
 }
 
-bool PlatformCloseFile(int handle) { return close(handle) == 0; }
+bool PlatformCloseFile(int handle) {
+  const bool closed = close(handle) == 0;
+  return !FileFaultFires(MFileOperation::kClose) && closed;
+}
 
 int PlatformDuplicateFile(int handle) {
   const int fd = fcntl(handle, F_DUPFD_CLOEXEC, 0);
@@ -205,9 +217,10 @@ uint32_t PlatformReadFile(int handle, void* buffer, uint32_t count) {
 }
 
 uint32_t PlatformWriteFile(int handle, const void* buffer, uint32_t count) {
-  if (FileFaultFires(MFileOperation::kWrite)) return 0;
+  const uint32_t allowed = FileFaultWriteLength(count);
+  if (allowed == 0) return 0;
   uint32_t written;
-  WriteAll(handle, buffer, count, &written);
+  WriteAll(handle, buffer, allowed, &written);
   return written;
 }
 

@@ -46,6 +46,13 @@ std::string LastComponent(const std::string& path) {
 }  // namespace
 
 int PlatformOpenFile(const char* path, const FileOpenMode& mode) {
+  // An open that may create is refused before it creates anything.
+  const bool opensExisting = mode.creation == FileCreation::kOpenExisting;
+  if (!opensExisting &&
+      FileFaultFires(mode.creation == FileCreation::kCreateNew ? MFileOperation::kMakeTemp
+                                                               : MFileOperation::kOpen)) {
+    return kInvalidFileHandle;
+  }
   static const DWORD kAccess[] = {GENERIC_READ, GENERIC_WRITE, GENERIC_READ | GENERIC_WRITE};
   static const DWORD kSharing[] = {0, FILE_SHARE_READ, FILE_SHARE_WRITE,
                                    FILE_SHARE_READ | FILE_SHARE_WRITE};
@@ -54,10 +61,19 @@ int PlatformOpenFile(const char* path, const FileOpenMode& mode) {
   const HANDLE handle = CreateFileA(
       path, kAccess[static_cast<int>(mode.access)], kSharing[static_cast<int>(mode.sharing)],
       &security, kCreation[static_cast<int>(mode.creation)], FILE_ATTRIBUTE_NORMAL, nullptr);
-  return handle == INVALID_HANDLE_VALUE ? kInvalidFileHandle : FromHandle(handle);
+  if (handle == INVALID_HANDLE_VALUE) return kInvalidFileHandle;
+  // An existing file is refused once it is found, and stays as it was.
+  if (opensExisting && FileFaultFires(MFileOperation::kOpen)) {
+    CloseHandle(handle);
+    return kInvalidFileHandle;
+  }
+  return FromHandle(handle);
 }
 
-bool PlatformCloseFile(int handle) { return CloseHandle(ToHandle(handle)) != FALSE; }
+bool PlatformCloseFile(int handle) {
+  const bool closed = CloseHandle(ToHandle(handle)) != FALSE;
+  return !FileFaultFires(MFileOperation::kClose) && closed;
+}
 
 int PlatformDuplicateFile(int handle) {
   const HANDLE process = GetCurrentProcess();
@@ -80,7 +96,7 @@ uint32_t PlatformReadFile(int handle, void* buffer, uint32_t count) {
 }
 
 uint32_t PlatformWriteFile(int handle, const void* buffer, uint32_t count) {
-  if (FileFaultFires(MFileOperation::kWrite)) return 0;
+  count = FileFaultWriteLength(count);
   const char* bytes = static_cast<const char*>(buffer);
   uint32_t done = 0;
   while (done < count) {

@@ -474,15 +474,39 @@ TEST_F(FileTest, InjectedFailuresFailTheChosenCallsAndChangeNothing) {
   EXPECT_EQ(file.Write("ab", 2), 2u);
   EXPECT_EQ(file.Write("cd", 2), 0u);  // the second write
   EXPECT_EQ(file.WriteString("ef"), 1);
+  MSetFileFault(MFileOperation::kShortWrite, 1);
+  EXPECT_EQ(file.Write("ghij", 4), 2u);  // the first half reaches the file
   MSetFileFault(MFileOperation::kFlush, 1);
   EXPECT_EQ(file.Flush(), 0);
   EXPECT_EQ(file.Flush(), 1);
+  MSetFileFault(MFileOperation::kClose, 1);
+  EXPECT_EQ(file.Close(), 0);
+  EXPECT_EQ(file.GetLength(), -1);  // closed all the same
+  EXPECT_EQ(ReadFile("w.txt"), "abefgh");
+
+  MSetFileFault(MFileOperation::kOpen, 1);
+  MCFile probe;
+  EXPECT_EQ(probe.IsFileExist(Path("missing.txt").c_str()), 0);  // a free name counts nothing
+  EXPECT_EQ(file.Open(Path("w.txt").c_str(), MCFile::kModeReadWrite), 0);
+  EXPECT_EQ(file.Open(Path("w.txt").c_str(), MCFile::kModeReadWrite), 1);
   file.Close();
-  EXPECT_EQ(ReadFile("w.txt"), "abef");
+  MSetFileFault(MFileOperation::kOpen, 1);
+  EXPECT_EQ(file.Open(Path("w.txt").c_str(), 0x9001), 0);
+  EXPECT_EQ(ReadFile("w.txt"), "abefgh");  // refused before it truncates
+
+  std::string pattern = Path("tmXXXXXX");
+  MSetFileFault(MFileOperation::kMakeTemp, 1);
+  ASSERT_NE(MCFile::MakeTemp(&pattern[0]), nullptr);
+  EXPECT_EQ(fs::path(pattern).filename(), "tma00001");  // the first name failed
+  pattern = Path("tmXXXXXX");
+  MSetFileFault(MFileOperation::kMakeTemp, 1, true);
+  EXPECT_EQ(MCFile::MakeTemp(&pattern[0]), nullptr);
+  EXPECT_FALSE(Exists("tm000001"));
+  MClearFileFaults();
 
   MSetFileFault(MFileOperation::kRename, 1);
   EXPECT_EQ(MCFile::Rename(Path("w.txt").c_str(), Path("r.txt").c_str()), 0);
-  EXPECT_EQ(ReadFile("w.txt"), "abef");
+  EXPECT_EQ(ReadFile("w.txt"), "abefgh");
   EXPECT_FALSE(Exists("r.txt"));
   EXPECT_EQ(MCFile::Rename(Path("w.txt").c_str(), Path("r.txt").c_str()), 1);
 

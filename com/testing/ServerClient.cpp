@@ -2,6 +2,8 @@
 
 #include <iomanip>
 
+#include "com/ProcAddress.h"
+
 namespace morvex::com::testing {
 
 void PrintTo(const Hr& hr, std::ostream* out) {
@@ -62,8 +64,7 @@ ErrorRecord TakeErrorInfo() {
 }
 
 ServerEntry ServerEntryOf(HMODULE module, const char* name) {
-  // Through void(*)(), the one function type every other converts from quietly.
-  return reinterpret_cast<ServerEntry>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+  return ProcAddress<ServerEntry>(module, name);
 }
 
 void ExpectNoLiveObjects(const wchar_t* dllName) {

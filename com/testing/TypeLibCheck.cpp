@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "com/ComPtr.h"
 #include "com/WideText.h"
@@ -52,6 +53,46 @@ std::string Hex(HRESULT hr) {
     return ::testing::AssertionFailure() << "LIBID " << Text(libid) << " " << major << "." << minor
                                          << " is not registered: " << Hex(hr);
   return HasLibid(library.Get(), libid);
+}
+
+std::ostream& operator<<(std::ostream& out, const VtableMember& member) {
+  return out << "slot " << member.slot << " " << Utf8FromWide(member.name) << " dispid "
+             << member.dispid << " kind " << member.kind;
+}
+
+std::vector<VtableMember> VtableMembers(ITypeInfo* dual) {
+  std::vector<VtableMember> members;
+  HREFTYPE vtableRef = 0;
+  Ptr<ITypeInfo> vtable;
+  TYPEATTR* attributes = nullptr;
+  if (!dual || FAILED(dual->GetRefTypeOfImplType(-1, &vtableRef)) ||
+      FAILED(dual->GetRefTypeInfo(vtableRef, vtable.Put())) ||
+      FAILED(vtable->GetTypeAttr(&attributes))) {
+    return members;
+  }
+  for (UINT i = 0; i < attributes->cFuncs; ++i) {
+    FUNCDESC* function = nullptr;
+    if (FAILED(vtable->GetFuncDesc(i, &function))) continue;
+    BSTR name = nullptr;
+    vtable->GetDocumentation(function->memid, &name, nullptr, nullptr, nullptr);
+    VtableMember member = {function->oVft / static_cast<int>(sizeof(void*)), name ? name : L"",
+                           function->memid, function->invkind};
+    SysFreeString(name);
+    for (SHORT p = 0; p < function->cParams; ++p) {
+      member.parameters.push_back(function->lprgelemdescParam[p].tdesc.vt);
+    }
+    members.push_back(std::move(member));
+    vtable->ReleaseFuncDesc(function);
+  }
+  vtable->ReleaseTypeAttr(attributes);
+  return members;
+}
+
+VARTYPE FirstParameterType(const std::vector<VtableMember>& members, DISPID dispid) {
+  for (const VtableMember& member : members) {
+    if (member.dispid == dispid && !member.parameters.empty()) return member.parameters[0];
+  }
+  return VT_EMPTY;
 }
 
 }  // namespace morvex::com::testing

@@ -343,8 +343,12 @@ void CheckCollectionRules(const wchar_t* progId, HRESULT (CollectionItf::*putAct
   EXPECT_EQ(active, 4) << "Remove leaves the active index";
   collection->get_Count(&count);
   EXPECT_EQ(count, 3);
-  EXPECT_EQ(Hr{((*collection).*putActive)(4)}, Hr{ErrorResult(519)});
-  TakeErrorInfo();
+  for (long index : {4L, 0L, -1L}) {
+    EXPECT_EQ(Hr{((*collection).*putActive)(index)}, Hr{ErrorResult(519)}) << index;
+    TakeErrorInfo();
+  }
+  ((*collection).*getActive)(&active);
+  EXPECT_EQ(active, 4) << "a refused index leaves the active one";
 }
 
 TEST_F(ObjectTest, CollectionsAreOneBasedAndCountEveryAdd) {

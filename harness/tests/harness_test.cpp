@@ -68,27 +68,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProbeMessageBoxTest, testing::ValuesIn(kMessageB
                            return std::string(info.param.name);
                          });
 
-struct ProbeRun {
-  DWORD exitCode;
-  std::string output;
-};
-
-ProbeRun RunProbe(const std::wstring& arguments) {
-  harness::ChildProcess probe;
-  EXPECT_TRUE(probe.Start(harness::QuoteArgument(harness::ProgramBeside(L"winprobe.exe")) + L" " +
-                          arguments));
-  EXPECT_TRUE(probe.Wait(kProbeTimeoutMs));
-  return {probe.ExitCode(), probe.Output()};
+harness::ProgramRun RunProbe(const std::wstring& arguments) {
+  return harness::RunBeside(L"winprobe.exe", arguments, kProbeTimeoutMs);
 }
 
 TEST(ProbeProgramTest, GivesUpWhenNoWindowAppearsAndRefusesBadUsage) {
-  ProbeRun none = RunProbe(L"dialog --caption \"Never shown anywhere\" --timeout 200");
-  EXPECT_EQ(none.exitCode, 1u);
-  EXPECT_EQ(none.output, "no window\n");
-  EXPECT_EQ(RunProbe(L"bogus").exitCode, 2u);
-  EXPECT_EQ(RunProbe(L"dialog --timeout soon").exitCode, 2u);
-  EXPECT_EQ(RunProbe(L"dialog --press OK --keep").exitCode, 2u);
+  for (const wchar_t* lookFor :
+       {L"dialog --caption \"Never shown anywhere\" --timeout 200",
+        L"tree --caption \"Never shown anywhere\"", L"tree --handle 0x0"}) {
+    harness::ProgramRun none = RunProbe(lookFor);
+    EXPECT_EQ(none.exitCode, 1u) << harness::ToUtf8(lookFor);
+    EXPECT_EQ(none.output, "no window\n") << harness::ToUtf8(lookFor);
+  }
   EXPECT_EQ(RunProbe(L"close --caption \"Never shown anywhere\"").exitCode, 1u);
+  for (const wchar_t* bad : {L"bogus", L"dialog --timeout soon", L"dialog --press OK --keep",
+                             L"dialog --press \"\"", L"list --press OK", L"tree --message 1",
+                             L"tree --handle 0x10 --class Button", L"tree --handle"}) {
+    EXPECT_EQ(RunProbe(bad).exitCode, 2u) << harness::ToUtf8(bad);
+  }
 }
 
 // A window of our own with two buttons, for the library's text matching.

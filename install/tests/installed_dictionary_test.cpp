@@ -82,4 +82,29 @@ TEST_F(InstalledSystem, TheEnglishRussianDictionaryIsListedAndTranslates) {
   EXPECT_EQ(dictionary->Close(), S_OK);
 }
 
+// The second shipped dictionary, listed after the first, so the program's
+// menus and shelf offer a choice.
+TEST_F(InstalledSystem, TheEnglishFrenchDictionaryFollowsAndTranslates) {
+  Ptr<IVelDictCollection> dictionaries;
+  ASSERT_EQ(hub_->get_MorDictColl(dictionaries.Put()), S_OK);
+  long count = 0;
+  ASSERT_EQ(dictionaries->get_Count(&count), S_OK);
+  ASSERT_EQ(count, 2);
+  Ptr<IVelDictionary> second;
+  long in = 0, out = 0;
+  ASSERT_EQ(dictionaries->get_Item(2, second.Put()), S_OK);
+  ASSERT_EQ(second->get_LangIn(&in), S_OK);
+  ASSERT_EQ(second->get_LangOut(&out), S_OK);
+  EXPECT_EQ(in, 1033);
+  EXPECT_EQ(out, 1036);
+
+  ASSERT_EQ(second->Open(vdsOpenRead), S_OK);
+  Bstr word;
+  Bstr article;
+  ASSERT_EQ(second->Find(vdfFindDictExact, Bstr(L"house").Get(), word.Put(), article.Put()), S_OK);
+  ASSERT_FALSE(article.IsNull());
+  EXPECT_NE(std::wstring(article.Text()).find(L"maison"), std::wstring::npos);
+  EXPECT_EQ(second->Close(), S_OK);
+}
+
 }  // namespace

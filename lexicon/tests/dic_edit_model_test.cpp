@@ -136,7 +136,9 @@ TEST(DicEditModel, RandomRequestsAgainstAMap) {
   };
   for (const ModelConfig& config : configs) {
     SCOPED_TRACE(config.name);
-    if (config.needsAlphabets && !LoadShippedAlphabets()) continue;
+    if (config.needsAlphabets) {
+      ASSERT_TRUE(LoadShippedAlphabets()) << "the build's data/Lang.txt has no Russian alphabet";
+    }
     ScratchDir dir;
     const std::string path = dir.Path("model.dic");
     CDic dic;

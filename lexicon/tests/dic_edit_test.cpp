@@ -1,10 +1,8 @@
 // Editing a dictionary by rewriting its file: the cases of each request, the
 // files from elsewhere that it must not damage, a large bulk add, the entry
-// points' statuses, and failures of every write, flush, rename and remove.
+// points' statuses, and failures of every call of the file layer.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -276,7 +274,7 @@ TEST_F(DicEditTest, TheSearchModeStaysAndTheCursorStartsAfresh) {
 // Latin head words under the Russian alphabet compare alike in the
 // alphabet's rules; each is still a word of its own.
 TEST_F(DicEditTest, LatinWordsInARussianDictionaryStayApart) {
-  if (!LoadShippedAlphabets()) GTEST_SKIP() << "no shipped alphabets";
+  ASSERT_TRUE(LoadShippedAlphabets()) << "the build's data/Lang.txt has no Russian alphabet";
   CDic dic;
   MakeDic(dic, {{"AB", "n ab"}}, 1, kRussianLang);
   ASSERT_EQ(dic.AddWord("CD", "n cd"), 1);
@@ -334,6 +332,10 @@ TEST_F(DicEditTest, AForeignLayoutLosesNoWordAndNoArticle) {
       {"a header count far above the words", {0, 1, 2, 3, 4}, 0, 0xFFFFFFF0u},
       {"records in reverse order with gaps", {4, 3, 2, 1, 0}, 3, 5},
       {"records shuffled", {2, 0, 4, 1, 3}, 0, 5},
+      // The first record where this editor puts it, the others not: the
+      // edit in place must not take the file for one of its own.
+      {"the first record in place, the others out of order", {0, 2, 1, 4, 3}, 0, 5},
+      {"the first record in place, the others out of order, with gaps", {0, 2, 1, 4, 3}, 3, 5},
   };
   // Adding rebuilds the index; editing an article in place keeps it and must
   // still take every other record whole, wherever it lies.
@@ -372,21 +374,47 @@ TEST_F(DicEditTest, AForeignLayoutLosesNoWordAndNoArticle) {
   }
 }
 
-TEST_F(DicEditTest, ARecordOffsetOutsideTheRecordsRefusesTheEdit) {
-  std::string bytes = ForeignFile(kAnimals, {0, 1, 2, 3, 4}, 0, 5);
-  // The index of a copy whose header puts it earlier: the last records'
-  // offsets then lie at or beyond it.
+// The file with its index changed to put the record of `word` at `offset`.
+std::string WithRecordOf(const std::string& bytes, const std::string& word, uint32_t offset) {
   CDicHeader header;
-  ASSERT_EQ(header.Decode(reinterpret_cast<const unsigned char*>(bytes.data()), 169), 1);
-  const std::string trie = bytes.substr(header.indexOffset);
-  bytes = bytes.substr(0, CDicHeader::kRegionSize + 4) + trie;
-  header.indexOffset = CDicHeader::kRegionSize + 4;
-  bytes.replace(0, CDicHeader::kEncodedSize, HeaderBytes(header));
-  dir_.Write(kDicName, bytes);
-  CDic dic;
-  ASSERT_EQ(dic.Load(DicPath().c_str(), CDic::kLoadWritable), 1);
-  EXPECT_EQ(dic.AddWord("ant", "n ant"), 0);
-  EXPECT_EQ(FileBytesOf(dic, DicPath()), bytes);
+  header.Decode(reinterpret_cast<const unsigned char*>(bytes.data()), CDicHeader::kEncodedSize);
+  const size_t trieAt = static_cast<size_t>(header.indexOffset) + 4;
+  CDicIndex index;
+  index.LoadBytes(bytes.data() + trieAt, static_cast<int>(bytes.size() - trieAt));
+  MCStringArray words;
+  MCDWordArray offsets, slots;
+  index.ListWords(words, offsets);
+  CDicIndex changed;
+  if (!changed.Build(words, &slots)) return "";
+  for (int i = 0; i < words.GetSize(); ++i) {
+    const bool moved = word == static_cast<const char*>(words.GetAt(i));
+    changed.SetOffset(slots.GetAt(i), moved ? offset : offsets.GetAt(i));
+  }
+  return bytes.substr(0, trieAt) +
+         std::string(reinterpret_cast<const char*>(changed.GetBytes()), changed.GetLength());
+}
+
+TEST_F(DicEditTest, ARecordOffsetOutsideTheRecordsRefusesTheEdit) {
+  const std::string foreign = ForeignFile(kAnimals, {0, 1, 2, 3, 4}, 0, 5);
+  CDicHeader header;
+  ASSERT_EQ(header.Decode(reinterpret_cast<const unsigned char*>(foreign.data()), 169), 1);
+  const struct {
+    const char* name;
+    uint32_t offset;
+  } cases[] = {
+      {"a record at the index", static_cast<uint32_t>(header.indexOffset)},
+      {"a record inside the header region", 100},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string bytes = WithRecordOf(foreign, "dog", c.offset);
+    dir_.Write(kDicName, bytes);
+    CDic dic;
+    ASSERT_EQ(dic.Load(DicPath().c_str(), CDic::kLoadWritable), 1);
+    ASSERT_EQ(dic.GetIndex().FindExact("dog"), static_cast<int32_t>(c.offset));
+    EXPECT_EQ(dic.AddWord("ant", "n ant"), 0);
+    EXPECT_EQ(FileBytesOf(dic, DicPath()), bytes);
+  }
 }
 
 // --- Bulk
@@ -402,19 +430,9 @@ TEST_F(DicEditTest, FiftyThousandWordsInOneRequest) {
   const std::string wordList = ZList(words), articleList = ZList(articles);
   CDic dic;
   ASSERT_TRUE(CreateForEditing(dic, DicPath(), 1));
-  const auto start = std::chrono::steady_clock::now();
+  // (How long it takes is measured by the benchmarks, not here.)
   ASSERT_EQ(dic.AddWords(wordList.data(), articleList.data()), 1);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   EXPECT_EQ(dic.GetHeader().articleCount, 50000u);
-  // Quadratic insertion takes minutes. An unoptimised build under the
-  // sanitizers runs several times slower than the product.
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
-  EXPECT_LT(seconds, 1.0);
-#else
-  EXPECT_LT(seconds, 10.0);
-#endif
-  std::printf("AddWords of 50000 words: %.3f s\n", seconds);
   ASSERT_EQ(dic.Find(kMDFindExact, "w49999", nullptr), 1);
   EXPECT_STREQ(MergeString(static_cast<const CEntry&>(*dic.GetEntry()), 0), "n word 49999");
   EXPECT_TRUE(HasEditedLayout(FileBytesOf(dic, DicPath())));
@@ -472,8 +490,9 @@ const FaultRequest kFaultRequests[] = {
 
 // Makes the nth call of the operation fail (from the nth on, with persist)
 // during each request, for every n until the request no longer reaches it:
-// each failed request must leave the dictionary as it was, on disk and
-// through the object, and no other file behind.
+// each failed request must leave the dictionary as it was, through the open
+// object (its header first: the count it reports) and on disk, and no other
+// file behind.
 void FailEachCallInTurn(const std::string& dicPath, const std::string& dir,
                         const std::function<void(CDic&)>& make, MFileOperation operation,
                         bool persist) {
@@ -482,6 +501,7 @@ void FailEachCallInTurn(const std::string& dicPath, const std::string& dir,
     CDic dic;
     make(dic);
     const std::string bytes = FileBytesOf(dic, dicPath);
+    const std::string header = HeaderBytes(dic.GetHeader());
     const Contents contents = ReadThrough(dic);
     int failures = 0;
     for (int nth = 1; nth < 1000; ++nth) {
@@ -490,6 +510,7 @@ void FailEachCallInTurn(const std::string& dicPath, const std::string& dir,
       MClearFileFaults();
       if (result == 1) break;  // the request makes fewer than nth such calls
       ++failures;
+      EXPECT_EQ(Hex(HeaderBytes(dic.GetHeader())), Hex(header)) << "call " << nth;
       EXPECT_EQ(ReadThrough(dic), contents) << "call " << nth;
       EXPECT_EQ(FilesIn(dir), std::vector<std::string>{kDicName}) << "call " << nth;
       EXPECT_EQ(FileBytesOf(dic, dicPath), bytes) << "call " << nth;
@@ -502,14 +523,19 @@ void FailEachCallInTurn(const std::string& dicPath, const std::string& dir,
   }
 }
 
-TEST_F(DicEditTest, EachFailingWriteFlushOrRenameLeavesTheDictionaryAsItWas) {
+TEST_F(DicEditTest, EachFailingCallOfTheFileLayerLeavesTheDictionaryAsItWas) {
   const auto make = [this](CDic& dic) { MakeDic(dic, kAnimals); };
+  // A close or a temporary name may fail unharmed where nothing the request
+  // needs comes after it: those fail from the nth call on.
   const struct {
     MFileOperation operation;
     bool persist;
   } faults[] = {{MFileOperation::kWrite, false},
                 {MFileOperation::kWrite, true},  // a full disk
+                {MFileOperation::kShortWrite, false},
+                {MFileOperation::kMakeTemp, true},  // MakeTemp tries its next name
                 {MFileOperation::kFlush, false},
+                {MFileOperation::kClose, true},  // the closes before the new file's
                 {MFileOperation::kRename, false}};
   for (const auto& fault : faults) {
     SCOPED_TRACE(static_cast<int>(fault.operation));
@@ -539,6 +565,27 @@ TEST_F(DicEditTest, AFailingRemoveOfTheTemporaryFileLeavesTheDictionaryAsItWas) 
   EXPECT_EQ(dic.DeleteWord("ant"), 1);
   EXPECT_EQ(FilesIn(dir_.DirWithSeparator()).size(), 2u);
   EXPECT_EQ(dic.GetIndex().FindExact("ant"), CDicIndex::kNotFound);
+}
+
+// The edit opens its new file (the first open), then, once that has replaced
+// the dictionary, the dictionary again: when that reopen is refused, the
+// request reports failure and leaves the object closed.
+TEST_F(DicEditTest, AFailedReopenAfterTheReplaceClosesTheDictionaryAndReportsIt) {
+  CDic dic;
+  MakeDic(dic, kAnimals);
+  ASSERT_EQ(dic.Find(kMDFindExact, "dog", nullptr), 1);
+  MSetFileFault(MFileOperation::kOpen, 2);
+  EXPECT_EQ(dic.AddWord("ant", "n ant"), 0);
+  MClearFileFaults();
+  EXPECT_EQ(dic.IsOpen(), 0);
+  EXPECT_EQ(dic.GetIndex().GetLength(), 0);
+  EXPECT_EQ(dic.GetEntry(), nullptr);
+  EXPECT_EQ(FilesIn(dir_.DirWithSeparator()), std::vector<std::string>{kDicName});
+  std::vector<Row> added = kAnimals;
+  added.push_back({"ant", "n ant"});
+  CDic reopened;
+  ASSERT_EQ(reopened.Load(DicPath().c_str(), 0), 1);
+  EXPECT_EQ(ReadThrough(reopened), Expected(added));  // the replace itself went through
 }
 
 }  // namespace

@@ -208,7 +208,7 @@ TEST(DicIndexModel, LongWordsMakeChainsOfBranches) {
 }
 
 TEST(DicIndexModel, RandomRussianWordSetsWithLatinLetters) {
-  if (!LoadShippedAlphabets()) GTEST_SKIP() << "no shipped alphabets";
+  ASSERT_TRUE(LoadShippedAlphabets()) << "the build's data/Lang.txt has no Russian alphabet";
   // Cyrillic letters of both cases (yo among them), Latin ones outside the
   // alphabet, a blank and a hyphen.
   CheckRandomWordSets(kRussian, Cp1251("абеёжяАЁЯ") + "xyXD -", 1049, 30, 6, 5);
@@ -238,7 +238,7 @@ TEST(DicWordOrder, SevenBitRules) {
 }
 
 TEST(DicWordOrder, RussianAlphabetAndLatinHeadWords) {
-  if (!LoadShippedAlphabets()) GTEST_SKIP() << "no shipped alphabets";
+  ASSERT_TRUE(LoadShippedAlphabets()) << "the build's data/Lang.txt has no Russian alphabet";
   const CDicWordOrder order(kRussian);
   const OrderedPair pairs[] = {
       {"\xC5\xEB\xFC", "\xB8\xEB\xEA\xE0"},  // Ель before ёлка: е before ё
@@ -268,7 +268,7 @@ TEST(DicWordOrder, RussianAlphabetAndLatinHeadWords) {
 
 // Latin abbreviations under a Russian alphabet stay apart and findable.
 TEST(DicWordOrder, LatinAbbreviationsInARussianIndex) {
-  if (!LoadShippedAlphabets()) GTEST_SKIP() << "no shipped alphabets";
+  ASSERT_TRUE(LoadShippedAlphabets()) << "the build's data/Lang.txt has no Russian alphabet";
   const CDicWordOrder order(kRussian);
   const Words words =
       SortedUnique({"CD", "DVD", "SMS", "CDR", "xb", "yab", "xbcd", Cp1251("диск")}, order);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/MCFile.h"
@@ -687,21 +688,51 @@ TEST(DicIndexFile, SavedIndexLoadsBack) {
   EXPECT_EQ(loaded.FindExact("dog"), OffsetOfWord(2));
 }
 
+// A file that another writer lengthens by `appended` after the reader has
+// measured it, just before the reader's first read.
+class GrowingFile : public MCFile {
+ public:
+  GrowingFile(const std::string& path, std::string appended)
+      : MCFile(path.c_str(), kModeRead | kShareDenyNone),
+        path_(path),
+        appended_(std::move(appended)) {}
+
+  unsigned Read(void* buffer, unsigned count) override {
+    if (!appended_.empty()) {
+      MCFile writer(path_.c_str(), kModeWrite | kShareDenyNone);
+      EXPECT_GE(writer.SeekToEnd(), 0);
+      EXPECT_EQ(writer.Write(appended_.data(), static_cast<unsigned>(appended_.size())),
+                appended_.size());
+      appended_.clear();
+    }
+    return MCFile::Read(buffer, count);
+  }
+
+ private:
+  std::string path_;
+  std::string appended_;
+};
+
 TEST(DicIndexFile, LengthPastTheFileIsRefused) {
   ScratchDir dir;
   struct StoredIndex {
     const char* name;
     std::string bytes;
+    std::string appended;  // once the file is measured
   };
   const StoredIndex cases[] = {
-      {"length past the end", std::string("\x06\x00\x00\x00", 4) + "\xFF\x00\x00\x00a"},
-      {"huge length", std::string("\xFF\xFF\xFF\xFF", 4) + "\xFF\x00\x00\x00a"},
-      {"short length field", std::string("\x01\x00", 2)},
+      {"length past the end", std::string("\x06\x00\x00\x00", 4) + "\xFF\x00\x00\x00a", ""},
+      {"huge length", std::string("\xFF\xFF\xFF\xFF", 4) + "\xFF\x00\x00\x00a", ""},
+      {"short length field", std::string("\x01\x00", 2), ""},
+      // What a read returns is no measure: only the file's length bounds the
+      // index, so that a length field never makes it allocate past the file.
+      {"length past the end as measured, whole by the time it is read",
+       std::string("\x05\x00\x00\x00\xFF\x00", 6), std::string("\x00\x00a", 3)},
   };
   for (const StoredIndex& c : cases) {
     SCOPED_TRACE(c.name);
     dir.Write("index.bin", c.bytes);
-    MCFile file(dir.Path("index.bin").c_str(), MCFile::kModeRead);
+    GrowingFile file(dir.Path("index.bin"), c.appended);
     CDicIndex index;
     ASSERT_TRUE(BuildWords(index, {"old"}));
     EXPECT_EQ(index.LoadFromFile(file), 0);

@@ -4,6 +4,7 @@ the background of the direction bitmap.
 
 The build embeds the files this script writes beside itself (they are
 committed, so the build needs neither this script nor an image editor).
+The file writers are the shared ones of tools/pictures/windows_pictures.py.
 Run it again after changing a picture:
 
     python3 localekit/images/make_images.py
@@ -15,9 +16,11 @@ drawn at (0, 1), to the second, drawn at (16, 4).
 """
 
 import os
-import struct
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "tools", "pictures"))
+import windows_pictures as pictures  # noqa: E402  (found through the path above)
 
 BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)
@@ -125,62 +128,10 @@ FLAGS = [
 ]
 
 
-def palette_of(images, size):
-    colours = []
-    for image in images:
-        for row in image:
-            for colour in row:
-                if colour not in colours:
-                    colours.append(colour)
-    assert len(colours) <= size
-    return colours + [BLACK] * (size - len(colours))
-
-
-def row_stride(width, bits):
-    return (width * bits + 31) // 32 * 4
-
-
-def pack_rows(image, palette, bits):
-    """Palette indices, bottom row first, each row padded to 4 bytes."""
-    out = bytearray()
-    per_byte = 8 // bits
-    for row in reversed(image):
-        packed = bytearray(row_stride(len(row), bits))
-        for x, colour in enumerate(row):
-            shift = (per_byte - 1 - x % per_byte) * bits
-            packed[x // per_byte] |= palette.index(colour) << shift
-        out += packed
-    return out
-
-
-def info_header(width, height, bits, image_size):
-    # BITMAPINFOHEADER: size, width, height, planes, bit count, compression,
-    # image size, resolution x and y, colours used and important.
-    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, image_size, 0, 0, 0, 0)
-
-
-def rgbquads(palette):
-    return b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
-
-
 def icon_file(draw):
+    """The flag in both sizes, opaque throughout."""
     images = [draw(w, h) for (w, h) in ICON_SIZES]
-    palette = palette_of(images, 256)
-    entries, blobs = [], []
-    offset = 6 + 16 * len(images)
-    for (w, h), image in zip(ICON_SIZES, images):
-        colour_bits = pack_rows(image, palette, 8)
-        mask_bits = bytes(row_stride(w, 1) * h)  # all opaque
-        # An icon image's header counts the colour and mask images together.
-        blob = (info_header(w, 2 * h, 8, len(colour_bits) + len(mask_bits)) + rgbquads(palette) +
-                colour_bits + mask_bits)
-        # ICONDIRENTRY: width, height, colour count (0: 256), reserved,
-        # planes, bit count, size of the image, its offset in the file.
-        entries.append(struct.pack("<BBBBHHII", w, h, 0, 0, 1, 8, len(blob), offset))
-        blobs.append(blob)
-        offset += len(blob)
-    # ICONDIR: reserved, type 1 (icon), number of images.
-    return struct.pack("<HHH", 0, 1, len(images)) + b"".join(entries) + b"".join(blobs)
+    return pictures.icon_file(images, pictures.palette_of(images, 256), 8)
 
 
 def direction_background():
@@ -195,24 +146,12 @@ def direction_background():
     return image
 
 
-def bitmap_file(image):
-    palette = palette_of([image], 16)
-    bits = pack_rows(image, palette, 4)
-    info = info_header(len(image[0]), len(image), 4, len(bits)) + rgbquads(palette)
-    offset = 14 + len(info)
-    # BITMAPFILEHEADER: "BM", file size, two reserved words, offset of the bits.
-    return struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset) + info + bits
-
-
-def write(name, data):
-    with open(os.path.join(HERE, name), "wb") as f:
-        f.write(data)
-
-
 def main():
     for _, name, draw in FLAGS:
-        write("flag_%s.ico" % name, icon_file(draw))
-    write("direction.bmp", bitmap_file(direction_background()))
+        pictures.write_file(HERE, "flag_%s.ico" % name, icon_file(draw))
+    direction = direction_background()
+    pictures.write_file(HERE, "direction.bmp",
+                        pictures.bitmap_file(direction, pictures.palette_of([direction], 16), 4))
 
 
 if __name__ == "__main__":

@@ -5,21 +5,13 @@
 
 #include <string>
 
+#include "com/testing/RegistryRead.h"
 #include "com/testing/TypeLibCheck.h"
 #include "localekit_test_support.h"
 
 namespace com = morvex::com;
 
 namespace {
-
-std::wstring ReadClassesValue(const std::wstring& path, const wchar_t* name = nullptr) {
-  wchar_t data[512] = {};
-  DWORD size = sizeof data - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size) !=
-      ERROR_SUCCESS)
-    return L"<none>";
-  return data;
-}
 
 using RegistrationTest = LocaleKitTest;
 

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "com/testing/RegistryRead.h"
 #include "com/testing/TypeLibCheck.h"
 #include "prefstore_client.h"
 
@@ -21,54 +22,30 @@ namespace {
 
 using AutomationTest = PrefStoreTest;
 
-std::string ReadClassesString(const std::string& path, const char* name = nullptr) {
-  char data[512] = {};
-  DWORD size = sizeof data - 1;
-  if (RegGetValueA(HKEY_CLASSES_ROOT, path.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size) !=
-      ERROR_SUCCESS)
-    return "<none>";
-  return data;
-}
-
-bool ClassesKeyExists(const std::string& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return false;
-  RegCloseKey(key);
-  return true;
-}
-
-std::string GuidText(REFGUID guid) {
-  wchar_t text[64] = {};
-  StringFromGUID2(guid, text, 64);
-  return std::string(text, text + wcslen(text));
-}
-
 TEST_F(AutomationTest, EachClassIsRegisteredUnderBothProgIds) {
   struct Class {
-    const char* name;
+    const wchar_t* name;
     const CLSID* clsid;
   };
-  const Class classes[] = {{"VelMorvexOpt", &CLSID_VelMorvexOpt},
-                           {"VelHotKey", &CLSID_VelHotKey},
-                           {"VelHotKeyColl", &CLSID_VelHotKeyColl}};
+  const Class classes[] = {{L"VelMorvexOpt", &CLSID_VelMorvexOpt},
+                           {L"VelHotKey", &CLSID_VelHotKey},
+                           {L"VelHotKeyColl", &CLSID_VelHotKeyColl}};
   for (const Class& c : classes) {
     SCOPED_TRACE(c.name);
-    std::string independent = std::string("PrefStore.") + c.name;
-    std::string versioned = independent + ".1";
-    for (const std::string& progId : {independent, versioned}) {
+    std::wstring independent = std::wstring(L"PrefStore.") + c.name;
+    std::wstring versioned = independent + L".1";
+    for (const std::wstring& progId : {independent, versioned}) {
       CLSID clsid;
-      std::wstring wide(progId.begin(), progId.end());
-      ASSERT_EQ(Hr{CLSIDFromProgID(wide.c_str(), &clsid)}, Hr{S_OK}) << progId;
+      ASSERT_EQ(Hr{CLSIDFromProgID(progId.c_str(), &clsid)}, Hr{S_OK}) << progId;
       EXPECT_TRUE(IsEqualCLSID(clsid, *c.clsid)) << progId;
     }
-    std::string key = "CLSID\\" + GuidText(*c.clsid);
-    EXPECT_EQ(ReadClassesString(key), std::string(c.name) + " Class");
-    EXPECT_EQ(ReadClassesString(key + "\\ProgID"), versioned);
-    EXPECT_EQ(ReadClassesString(key + "\\VersionIndependentProgID"), independent);
-    EXPECT_EQ(ReadClassesString(key + "\\InprocServer32", "ThreadingModel"), "Apartment");
-    EXPECT_TRUE(ClassesKeyExists(key + "\\Programmable"));
-    EXPECT_EQ(ReadClassesString(independent + "\\CurVer"), versioned);
+    std::wstring key = L"CLSID\\" + GuidText(*c.clsid);
+    EXPECT_EQ(ReadClassesValue(key), std::wstring(c.name) + L" Class");
+    EXPECT_EQ(ReadClassesValue(key + L"\\ProgID"), versioned);
+    EXPECT_EQ(ReadClassesValue(key + L"\\VersionIndependentProgID"), independent);
+    EXPECT_EQ(ReadClassesValue(key + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
+    EXPECT_TRUE(ClassesKeyExists(key + L"\\Programmable"));
+    EXPECT_EQ(ReadClassesValue(independent + L"\\CurVer"), versioned);
   }
 }
 

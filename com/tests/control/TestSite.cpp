@@ -45,7 +45,9 @@ STDMETHODIMP TestSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIW
   if (!frame || !document || !position || !clip) return E_POINTER;
   *frame = static_cast<IOleInPlaceFrame*>(this);
   AddRef();
-  *document = nullptr;
+  // The document window too, as a container with one window offers it.
+  *document = static_cast<IOleInPlaceFrame*>(this);
+  AddRef();
   GetClientRect(window_, position);
   *clip = *position;
   if (info) {

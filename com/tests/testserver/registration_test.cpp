@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "com/Automation.h"
+#include "com/testing/RegistryRead.h"
 #include "com/testing/TypeLibCheck.h"
 #include "test_support.h"
 
@@ -20,22 +21,6 @@ namespace {
 
 const wchar_t kThingClsid[] = L"{0029FDBA-ADD4-40AC-9F37-A13B4AB31032}";
 const wchar_t kLibid[] = L"{430705B8-CE9B-4545-A34A-CE53901A877F}";
-
-// A string value, or "<none>" when the key or value is missing.
-std::wstring Read(HKEY root, const std::wstring& path, const wchar_t* name = nullptr) {
-  wchar_t data[1024] = {};
-  DWORD size = sizeof data - sizeof(wchar_t);
-  if (RegGetValueW(root, path.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
-    return L"<none>";
-  return data;
-}
-
-bool KeyExists(HKEY root, const std::wstring& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
 
 // Every key and value under `key`, one a line, in enumeration order.
 void Dump(HKEY key, const std::wstring& path, std::wstring* out) {
@@ -140,21 +125,18 @@ TEST_F(RegistrationTest, RegistryHoldsTheKeysAClientNeeds) {
   ASSERT_NE(server.Get(), nullptr);
   const std::wstring clsid = std::wstring(L"CLSID\\") + kThingClsid;
 
-  EXPECT_EQ(Read(HKEY_CLASSES_ROOT, L"MorvexComTest.TestThing.1\\CLSID"), kThingClsid);
-  EXPECT_EQ(Read(HKEY_CLASSES_ROOT, L"MorvexComTest.TestThing\\CLSID"), kThingClsid);
-  EXPECT_EQ(Read(HKEY_CLASSES_ROOT, L"MorvexComTest.TestThing\\CurVer"),
-            L"MorvexComTest.TestThing.1");
-  EXPECT_EQ(Read(HKEY_CLASSES_ROOT, clsid), L"TestThing Class");
-  EXPECT_EQ(Read(HKEY_CLASSES_ROOT, clsid + L"\\ProgID"), L"MorvexComTest.TestThing.1");
-  EXPECT_EQ(Read(HKEY_CLASSES_ROOT, clsid + L"\\VersionIndependentProgID"),
-            L"MorvexComTest.TestThing");
-  EXPECT_EQ(Read(HKEY_CLASSES_ROOT, clsid + L"\\InprocServer32"), ModuleFileName(server.Get()));
-  EXPECT_EQ(Read(HKEY_CLASSES_ROOT, clsid + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
-  EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, clsid + L"\\Programmable"));
-  EXPECT_EQ(Read(HKEY_CLASSES_ROOT, clsid + L"\\TypeLib"), kLibid);
+  EXPECT_EQ(ReadClassesValue(L"MorvexComTest.TestThing.1\\CLSID"), kThingClsid);
+  EXPECT_EQ(ReadClassesValue(L"MorvexComTest.TestThing\\CLSID"), kThingClsid);
+  EXPECT_EQ(ReadClassesValue(L"MorvexComTest.TestThing\\CurVer"), L"MorvexComTest.TestThing.1");
+  EXPECT_EQ(ReadClassesValue(clsid), L"TestThing Class");
+  EXPECT_EQ(ReadClassesValue(clsid + L"\\ProgID"), L"MorvexComTest.TestThing.1");
+  EXPECT_EQ(ReadClassesValue(clsid + L"\\VersionIndependentProgID"), L"MorvexComTest.TestThing");
+  EXPECT_EQ(ReadClassesValue(clsid + L"\\InprocServer32"), ModuleFileName(server.Get()));
+  EXPECT_EQ(ReadClassesValue(clsid + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
+  EXPECT_TRUE(ClassesKeyExists(clsid + L"\\Programmable"));
+  EXPECT_EQ(ReadClassesValue(clsid + L"\\TypeLib"), kLibid);
   // The second script registered the other two classes.
-  EXPECT_EQ(Read(HKEY_CLASSES_ROOT, L"MorvexComTest.TestItems\\CurVer"),
-            L"MorvexComTest.TestItems.1");
+  EXPECT_EQ(ReadClassesValue(L"MorvexComTest.TestItems\\CurVer"), L"MorvexComTest.TestItems.1");
 
   LPOLESTR progId = nullptr;
   ASSERT_EQ(Hr{ProgIDFromCLSID(CLSID_TestThing, &progId)}, Hr{S_OK});
@@ -169,9 +151,7 @@ TEST_F(RegistrationTest, TypeLibraryCarriesTheHeadersLibid) {
       com::testing::EmbeddedLibidIs(ModuleFileName(server.Get()).c_str(), LIBID_MorvexComTestLib));
   EXPECT_TRUE(com::testing::RegisteredLibidIs(LIBID_MorvexComTestLib, 1, 0));
   // The dual interface is registered for marshalling through the type library.
-  wchar_t iid[40];
-  StringFromGUID2(IID_ITestThing, iid, 40);
-  EXPECT_EQ(Read(HKEY_CLASSES_ROOT, std::wstring(L"Interface\\") + iid + L"\\TypeLib"), kLibid);
+  EXPECT_EQ(ReadClassesValue(L"Interface\\" + GuidText(IID_ITestThing) + L"\\TypeLib"), kLibid);
 }
 
 TEST_F(RegistrationTest, UnregistrationTakesBackWhatRegistrationWrote) {
@@ -182,7 +162,7 @@ TEST_F(RegistrationTest, UnregistrationTakesBackWhatRegistrationWrote) {
 
   ASSERT_EQ(Hr{server.Call("DllUnregisterServer")}, Hr{S_OK});
   EXPECT_EQ(Footprint(kTestServerGuids), L"");
-  EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, L"CLSID"));  // NoRemove
+  EXPECT_TRUE(ClassesKeyExists(L"CLSID"));  // NoRemove
   EXPECT_FALSE(com::testing::RegisteredLibidIs(LIBID_MorvexComTestLib, 1, 0));
   CLSID clsid;
   EXPECT_EQ(Hr{CLSIDFromProgID(L"MorvexComTest.TestThing", &clsid)}, Hr{CO_E_CLASSSTRING});
@@ -206,11 +186,11 @@ TEST_F(RegistrationTest, TypeLibraryRegistersPerUser) {
   EXPECT_TRUE(com::testing::RegisteredLibidIs(LIBID_MorvexComTestLib, 1, 0));
   // Wine's oleaut32 registers a per-user library for the whole machine.
   if (!RunningUnderWine()) {
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, userKey));
+    EXPECT_TRUE(RegistryKeyExists(HKEY_CURRENT_USER, userKey));
   }
   ASSERT_EQ(Hr{com::UnregisterTypeLibrary(path.c_str(), com::TypeLibScope::kPerUser)}, Hr{S_OK});
   EXPECT_FALSE(com::testing::RegisteredLibidIs(LIBID_MorvexComTestLib, 1, 0));
-  EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, userKey));
+  EXPECT_FALSE(RegistryKeyExists(HKEY_CURRENT_USER, userKey));
 
   ASSERT_EQ(Hr{server.Call("DllRegisterServer")}, Hr{S_OK});
 }
@@ -221,7 +201,7 @@ TEST_F(RegistrationTest, MalformedScriptFailsAtOnceAndWritesNothing) {
   const std::wstring before = Footprint(kBrokenServerGuids);
   EXPECT_EQ(Hr{broken.Call("DllRegisterServer")}, Hr{SELFREG_E_CLASS});
   // Not even the first, well-formed script was applied.
-  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"MorvexComTest.BrokenFirst"));
+  EXPECT_FALSE(ClassesKeyExists(L"MorvexComTest.BrokenFirst"));
   EXPECT_EQ(Footprint(kBrokenServerGuids), before);
   EXPECT_EQ(Hr{broken.Call("DllUnregisterServer")}, Hr{SELFREG_E_CLASS});
 }
