@@ -717,8 +717,11 @@ TEST_F(DayOfUse, Step6TheAboutBoxGrowsWithItsLinkAndCloses) {
       << "About shows the box";
   const DWORD grown = GetTickCount() - asked;
   EXPECT_GE(grown, 100u) << "the box shows after its frames grew out of the tray";
-  const RECT link = RectOf(DescendantOfClass(about, "Static"));
-  EXPECT_TRUE(WaitUntil([&] { return PixelsOf(link, kLinkColour) > 20; }, kReactionTimeoutMs))
+  // Where the link stands is asked anew: the box lays out its children
+  // after it shows.
+  EXPECT_TRUE(WaitUntil(
+      [&] { return PixelsOf(RectOf(DescendantOfClass(about, "Static")), kLinkColour) > 20; },
+      kReactionTimeoutMs))
       << "its link, drawn yellow";
   EXPECT_TRUE(SavePicture(L"about", RectOf(about)));
   HWND ok = DescendantOfClass(about, "Button");

@@ -253,7 +253,8 @@ class Soak {
     }
     translationMs_.push_back(Milliseconds(start, shown));
     // Escape in the tip hides it, as the user closes it.
-    if (!Press(L"esc") || !WaitUntil([] { return !TipShown(); }, kReactionTimeoutMs))
+    if (!Repeating(
+            "Escape in the tip", word, [] { return Press(L"esc"); }, [] { return !TipShown(); }))
       return Fail("the tip stayed after Escape", word, failure);
     return true;
   }
@@ -282,8 +283,9 @@ class Soak {
     }
     lookupMs_.push_back(Milliseconds(start, shown));
     if (!WaitUntil([&] { return GetForegroundWindow() == mainWindow_; }, kReactionTimeoutMs) ||
-        !Press(L"esc") ||
-        !WaitUntil([&] { return !IsWindowVisible(mainWindow_); }, kReactionTimeoutMs))
+        !Repeating(
+            "Escape", word, [] { return Press(L"esc"); },
+            [&] { return !IsWindowVisible(mainWindow_); }))
       return Fail("Escape did not hide the dictionary window", word, failure);
     return true;
   }
