@@ -19,5 +19,11 @@ bool IconPresent(HWND mainWindow);
 HWND TrayWindow();
 // The icon's window in Wine's tray, or null.
 HWND TrayIconWindow();
+// The program's tray menu, opened by a right click at `icon` made with
+// xdotool, as a user's mouse makes it; null when none opened. The pointer
+// comes to rest on the icon first, and a click that opened nothing (the
+// tray's tooltip may take the first one after the pointer came) is made
+// again.
+HWND OpenTrayMenu(HWND mainWindow, POINT icon);
 
 }  // namespace morvex::e2e

@@ -744,24 +744,7 @@ TEST_F(DayOfUse, Step7ExitFromTheTrayKeepsTheDayForTheNextStart) {
       << "Escape hides the window";
   HWND icon = TrayIconWindow();
   ASSERT_NE(icon, nullptr) << "the tray icon";
-  const POINT iconAt = MiddleOf(icon);
-  // The pointer rested on the icon, as a user's who clicks it; a click
-  // that opened nothing (the tray's tooltip may take the first one after
-  // the pointer came) is made again.
-  ASSERT_TRUE(mousehook_test::StartXdotool(L"mousemove " + std::to_wstring(iconAt.x) + L" " +
-                                           std::to_wstring(iconAt.y)));
-  WaitUntil(
-      [&] {
-        POINT at = {};
-        return GetCursorPos(&at) && at.x == iconAt.x && at.y == iconAt.y;
-      },
-      kReactionTimeoutMs);
-  HWND menu = nullptr;
-  for (int attempt = 0; attempt < 3 && !menu; ++attempt) {
-    XClick(iconAt, mousehook_test::kXRightButton);
-    WaitUntil([&] { return (menu = WindowOfProcess(ProcessOf(Main()), L"#32768")) != nullptr; },
-              2000);
-  }
+  HWND menu = OpenTrayMenu(Main(), MiddleOf(icon));
   ASSERT_NE(menu, nullptr) << "a right click on the icon opens the tray menu";
   // Exit is the menu's last row, whatever the interface language names it:
   // Up from no row chooses it.

@@ -150,6 +150,13 @@ class SettingsTest : public ::testing::Test {
     return dialog;
   }
 
+  // A click on the dialog's button that ends it, made again when the
+  // dialog stayed, as a user clicks again.
+  static bool ClickToEnd(HWND dialog, int buttonId) {
+    return ClickUntil([&] { return Centre(GetDlgItem(dialog, buttonId)); },
+                      [&] { return !IsWindow(dialog); }, 2 * kReactionTimeoutMs);
+  }
+
   // A point of the status bar's middle part: just right of the button.
   // A point of the middle part's background: past the dictionary's name
   // it shows, before the layout indicator at the right.
@@ -174,16 +181,16 @@ TEST_F(SettingsTest, APickedColourAndATypedHotKeyWorkAtOnceAndAfterARestart) {
 
   // The Background area, then red 255, green 128, blue 0 in the colour dialog.
   HWND well = GetDlgItem(dialog, kColourWellId);
-  ASSERT_TRUE(Click(ScreenPoint(well, kBackgroundCaption)));
   HWND colours = nullptr;
-  ASSERT_TRUE(WaitUntil(
+  ASSERT_TRUE(ClickUntil(
+      [&] { return ScreenPoint(well, kBackgroundCaption); },
       [&] {
         for (HWND each : harness::FindWindows({harness::kDialogClass, L""})) {
           if (each != dialog && GetDlgItem(each, kRedField)) colours = each;
         }
         return colours != nullptr;
       },
-      kReactionTimeoutMs));
+      2 * kReactionTimeoutMs));
   const struct {
     int field;
     const wchar_t* value;
@@ -206,8 +213,7 @@ TEST_F(SettingsTest, APickedColourAndATypedHotKeyWorkAtOnceAndAfterARestart) {
   ASSERT_TRUE(Press(L"ctrl+alt+q"));
   EXPECT_TRUE(WaitUntil([&] { return HotKeyField(dialog) == 0x651; }, kReactionTimeoutMs))
       << std::hex << HotKeyField(dialog);
-  ASSERT_TRUE(Click(Centre(GetDlgItem(dialog, kOkId))));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, kReactionTimeoutMs));
+  ASSERT_TRUE(ClickToEnd(dialog, kOkId));
 
   // At once: the bar in the colour, the new key held, the old one let go,
   // the translation page's key kept.
@@ -248,8 +254,7 @@ TEST_F(SettingsTest, APickedColourAndATypedHotKeyWorkAtOnceAndAfterARestart) {
       WaitUntil([&] { return ScreenPixel(ScreenPoint(well, kBackgroundCorner)) == kOrange; },
                 kReactionTimeoutMs))
       << std::hex << ScreenPixel(ScreenPoint(well, kBackgroundCorner));
-  ASSERT_TRUE(Click(Centre(GetDlgItem(dialog, kCancelId))));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, kReactionTimeoutMs));
+  ASSERT_TRUE(ClickToEnd(dialog, kCancelId));
   again.CloseFromOutside();
   ASSERT_TRUE(again.WaitForExit(kStartTimeoutMs, &exitCode));
 }
@@ -266,7 +271,7 @@ TEST_F(SettingsTest, EveryEndWithoutOkAppliesNothing) {
     const char* name;
     bool (*end)(HWND dialog);
   } const ends[] = {
-      {"Cancel", [](HWND dialog) { return Click(Centre(GetDlgItem(dialog, kCancelId))); }},
+      {"Cancel", [](HWND dialog) { return ClickToEnd(dialog, kCancelId); }},
       {"Escape", [](HWND) { return Press(L"esc"); }},
       {"close box",
        [](HWND dialog) { return PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0) != 0; }},
@@ -318,8 +323,7 @@ TEST_F(SettingsTest, TheBarAndTheDialogSpeakTheInterfaceLanguage) {
   EXPECT_STREQ(text, "\xD0\xF3\xF1\xF1\xEA\xE8\xE9");  // "Русский"
   GetDlgItemTextA(dialog, kOkId, text, sizeof text);
   EXPECT_STREQ(text, "&\xCE\xCA");  // "&ОК"
-  ASSERT_TRUE(Click(Centre(GetDlgItem(dialog, kOkId))));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, kReactionTimeoutMs));
+  ASSERT_TRUE(ClickToEnd(dialog, kOkId));
   program.CloseFromOutside();
   DWORD exitCode = 1;
   ASSERT_TRUE(program.WaitForExit(kStartTimeoutMs, &exitCode));
@@ -378,16 +382,14 @@ TEST_F(LanguageChoiceTest, RussianPickedWithTheFlagButtonAndOkStays) {
   HWND dialog = OpenSettings(window);
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(PickRussian(dialog));
-  ASSERT_TRUE(Click(Centre(GetDlgItem(dialog, kOkId))));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, kReactionTimeoutMs));
+  ASSERT_TRUE(ClickToEnd(dialog, kOkId));
   const std::string russianSettings = "&\xCD\xE0\xF1\xF2\xF0\xEE\xE9\xEA\xE8...";  // "&Настройки..."
   EXPECT_TRUE(WaitUntil([&] { return SettingsButtonText(window) == russianSettings; },
                         kReactionTimeoutMs));
   dialog = OpenSettings(window, L"\u041D\u0430\u0441\u0442\u0440\u043E\u0439\u043A\u0438");
   ASSERT_NE(dialog, nullptr) << "the dialog captioned in Russian";
   EXPECT_EQ(LanguageName(dialog), "\xD0\xF3\xF1\xF1\xEA\xE8\xE9");  // "Русский"
-  ASSERT_TRUE(Click(Centre(GetDlgItem(dialog, kCancelId))));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, kReactionTimeoutMs));
+  ASSERT_TRUE(ClickToEnd(dialog, kCancelId));
   program.CloseFromOutside();
   DWORD exitCode = 1;
   ASSERT_TRUE(program.WaitForExit(kStartTimeoutMs, &exitCode));
@@ -407,13 +409,11 @@ TEST_F(LanguageChoiceTest, APickEndedByCancelIsDroppedAndAnUntouchedOkKeepsEngli
   HWND dialog = OpenSettings(window);
   ASSERT_NE(dialog, nullptr);
   ASSERT_TRUE(PickRussian(dialog));
-  ASSERT_TRUE(Click(Centre(GetDlgItem(dialog, kCancelId))));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, kReactionTimeoutMs));
+  ASSERT_TRUE(ClickToEnd(dialog, kCancelId));
   dialog = OpenSettings(window);
   ASSERT_NE(dialog, nullptr) << "still captioned in English";
   EXPECT_EQ(LanguageName(dialog), "English");
-  ASSERT_TRUE(Click(Centre(GetDlgItem(dialog, kOkId))));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, kReactionTimeoutMs));
+  ASSERT_TRUE(ClickToEnd(dialog, kOkId));
   EXPECT_EQ(SettingsButtonText(window), "&Settings...");
   program.CloseFromOutside();
   DWORD exitCode = 1;

@@ -117,19 +117,6 @@ bool Click(const POINT& at, int button) {
                                       std::to_wstring(at.y) + L" click " + std::to_wstring(button));
 }
 
-// The tray menu by a right click on the icon. The tray's tooltip may take
-// the first click after the pointer came: the pointer rests first, and a
-// click that opened nothing is made once more.
-HWND OpenTrayMenu(HWND mainWindow, const POINT& icon) {
-  MovePointer(icon);
-  Sleep(500);
-  HWND menu = nullptr;
-  for (int attempt = 0; attempt < 2 && !menu; ++attempt) {
-    Click(icon, mousehook_test::kXRightButton);
-    WaitUntil([&] { return (menu = ProgramMenu(mainWindow)) != nullptr; }, 2000);
-  }
-  return menu;
-}
 
 POINT Centre(const RECT& rect) {
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -195,9 +182,15 @@ TEST_F(TrayTest, TheSplashComesFirstThenTheIconAndExitFromTheTrayMenuKeepsTheWin
     EXPECT_NE(DescendantOfClass(splash, "Button"), nullptr) << "its OK";
     EXPECT_FALSE(IsWindowVisible(window));
     // Once painted: the picture, and a yellow link.
-    Sleep(300);
-    EXPECT_EQ(ScreenPixel(kSplashRect.left + sample.x, kSplashRect.top + sample.y), expected);
-    EXPECT_GT(PixelsLike(kSplashRect, kLinkColour, 0), 20) << "the link is drawn yellow";
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          return ScreenPixel(kSplashRect.left + sample.x, kSplashRect.top + sample.y) == expected;
+        },
+        kReactionTimeoutMs))
+        << std::hex << ScreenPixel(kSplashRect.left + sample.x, kSplashRect.top + sample.y);
+    EXPECT_TRUE(
+        WaitUntil([&] { return PixelsLike(kSplashRect, kLinkColour, 0) > 20; }, kReactionTimeoutMs))
+        << "the link is drawn yellow";
   }
   HWND icon = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (icon = TrayIconWindow()) != nullptr; }, kSplashGoneMs))

@@ -49,11 +49,14 @@ bool StartXdotool(const std::wstring& arguments) {
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   DWORD start = GetTickCount();
   for (;;) {
+    // Asked before the pump: what was posted to this thread before `done`
+    // held is handled by the time the answer is given.
+    const bool finished = done();
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-    if (done()) return true;
+    if (finished) return true;
     DWORD elapsed = GetTickCount() - start;
-    if (elapsed >= timeoutMs) return false;
+    if (elapsed >= timeoutMs) return done();
     MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min(kLookAgainMs, timeoutMs - elapsed),
                               QS_ALLINPUT);
   }

@@ -32,7 +32,8 @@ bool StartXdotool(const std::wstring& arguments);
 
 // Dispatches the calling thread's messages until done() answers true or
 // timeoutMs passed, looking again at least every few dozen milliseconds
-// (done may watch another process); returns done()'s last answer.
+// (done may watch another process); returns done()'s last answer. What
+// was posted to the thread before done() held has been dispatched by then.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
 // A key held down through xdotool, by its xdotool name ("shift", "ctrl"),
