@@ -25,18 +25,19 @@ long IconArgument(HICON icon) {
   return icon ? static_cast<long>(reinterpret_cast<LONG_PTR>(icon)) : kNoIcon;
 }
 
-void FillDictionaryMenu(IPickListCtrl* menu, ILexiconHub* system, IUnknown* current,
-                        long language) {
+int FillDictionaryMenu(IPickListCtrl* menu, ILexiconHub* system, IUnknown* current,
+                       long language) {
   com::Ptr<IVelDictCollection> dictionaries;
   com::Ptr<IVelRegMngr> registry;
   long count = 0;
   if (!menu || !system || FAILED(system->get_MorDictColl(dictionaries.Put())) || !dictionaries ||
       FAILED(dictionaries->get_Count(&count)) || count <= 1)
-    return;
+    return 0;
   system->get_MorRegMngr(registry.Put());
   // One pair of icons for every item: the menu keeps its own copies.
   HICON hot = LoadSmallIcon(IDI_DICTIONARY_ITEM_HOT);
   HICON cold = LoadSmallIcon(IDI_DICTIONARY_ITEM_COLD);
+  int added = 0;
   for (long index = 1; index <= count; ++index) {
     com::Ptr<IVelDictionary> dictionary;
     if (FAILED(dictionaries->get_Item(index, dictionary.Put())) || !dictionary ||
@@ -44,11 +45,13 @@ void FillDictionaryMenu(IPickListCtrl* menu, ILexiconHub* system, IUnknown* curr
       continue;
     com::Bstr name;
     if (registry) registry->MakeDictName(dictionary.Get(), language, name.Put());
-    menu->AddItemIcon(index, name.IsNull() ? com::Bstr(L"").Get() : name.Get(), IconArgument(hot),
-                      IconArgument(cold));
+    if (SUCCEEDED(menu->AddItemIcon(index, name.IsNull() ? com::Bstr(L"").Get() : name.Get(),
+                                    IconArgument(hot), IconArgument(cold))))
+      ++added;
   }
   if (hot) DestroyIcon(hot);
   if (cold) DestroyIcon(cold);
+  return added;
 }
 
 }  // namespace morvex::solo

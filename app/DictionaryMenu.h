@@ -15,8 +15,9 @@
 namespace morvex::solo {
 
 // Adds nothing with one dictionary or none; the menu is not emptied first.
-void FillDictionaryMenu(IPickListCtrl* menu, ILexiconHub* system, IUnknown* current,
-                        long language);
+// The number of items added.
+int FillDictionaryMenu(IPickListCtrl* menu, ILexiconHub* system, IUnknown* current,
+                       long language);
 
 // A 16-pixel icon of the program's own resources (null for id -1); the
 // caller destroys it.

@@ -161,7 +161,10 @@ void CMainWindow::ShowDictionaryMenu(long x, long y, MenuOwner owner) {
   if (owner == MenuOwner::kViewer && currentDictionary_ && FAILED(currentDictionary_.As(&current)))
     return;
   const long language = InterfaceLanguageOf(options_.Get());
-  FillDictionaryMenu(pickList_.Get(), dictionarySystem_.Get(), currentDictionary_.Get(), language);
+  // With nothing to choose no menu comes up, not even an empty frame.
+  if (FillDictionaryMenu(pickList_.Get(), dictionarySystem_.Get(), currentDictionary_.Get(),
+                         language) == 0)
+    return;
   pickList_->put_BackColor(owner == MenuOwner::kViewer ? faceColor_ : GetSysColor(COLOR_INFOBK));
   pickList_->TrackPopupMenu(x, y);
 }
