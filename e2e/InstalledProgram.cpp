@@ -1,5 +1,7 @@
 #include "e2e/InstalledProgram.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 
 #include "PrefStore.h"
@@ -195,6 +197,21 @@ HWND DescendantOfClass(HWND parent, const char* className) {
     GetClassNameA(child, name, sizeof name);
     return lstrcmpiA(name, className) == 0 && IsWindowVisible(child);
   });
+}
+
+bool PostedMessagesHandled(HWND mainWindow, DWORD timeoutMs) {
+  HWND bar = GetDlgItem(mainWindow, kStatusBarId);
+  auto simple = [&] {
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(bar, SB_ISSIMPLE, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &answer) &&
+           answer != 0;
+  };
+  // Messages posted to any window of a thread are handled in the order
+  // they were posted.
+  if (!bar || simple() || !PostMessageW(bar, SB_SIMPLE, TRUE, 0)) return false;
+  const bool handled = WaitUntil(simple, timeoutMs);
+  PostMessageW(bar, SB_SIMPLE, FALSE, 0);
+  return handled;
 }
 
 HWND InstalledProgram::WaitForMainWindow(DWORD timeoutMs) {

@@ -28,6 +28,14 @@ HWND VisibleSplash();
 HWND DescendantOfClass(HWND parent, const char* className);
 // Every top-level window of the main window's class.
 int CountMainWindows();
+// The main window's status bar, a child of the main window's thread.
+constexpr int kStatusBarId = 2000;
+// True once the main window's thread has handled every message posted to
+// it before the call, so that a check that they changed nothing can be
+// made: a marker posted behind them to the status bar (its simple mode
+// turned on) is seen handled, and the bar's parts are then given back.
+// False when the marker was not handled within the bound.
+bool PostedMessagesHandled(HWND mainWindow, DWORD timeoutMs);
 
 // Waits with a bound until `done` holds; its last answer.
 template <class Condition>

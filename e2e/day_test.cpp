@@ -52,7 +52,7 @@ constexpr wchar_t kUserText[] = L"Текст пользователя";
 constexpr int kListId = 616, kEntryId = 617, kArticleId = 618;
 constexpr int kPageStripHostId = 1000, kViewerHostId = 1002, kShelfHostId = 1003;
 constexpr int kShelfTreeId = 1000, kHistoryListId = 2000;
-constexpr int kStatusBarId = 2000, kSettingsButtonId = 4000;
+constexpr int kSettingsButtonId = 4000;
 constexpr int kColourWellId = 227, kPopupHotKeyId = 224, kOkId = 228, kCancelId = 229;
 constexpr int kFlagButtonId = 219, kLanguageNameId = 218;
 constexpr int kRedField = 706, kGreenField = 707, kBlueField = 708;

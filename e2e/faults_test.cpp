@@ -36,7 +36,6 @@ constexpr char kOptionsKey[] = "Software\\Kelbrin\\Morvex\\4.0\\Solo";
 constexpr char kThemeKey[] = "Software\\Kelbrin\\Morvex\\4.0\\Dictionary\\0";
 constexpr wchar_t kEnglishFrench[] = L"Dictionaries\\freedict-eng-fra.dic";
 constexpr long kEnglish = 1033, kFrench = 1036;
-constexpr int kStatusBarId = 2000;
 constexpr int kDictionaryNamePart = 1;
 constexpr int kShelfHostId = 1003;
 constexpr int kShelfTreeId = 1000;

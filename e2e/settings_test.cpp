@@ -24,7 +24,7 @@ namespace morvex::e2e {
 namespace {
 
 constexpr COLORREF kOrange = RGB(255, 128, 0);
-constexpr int kStatusBarId = 2000, kSettingsButtonId = 4000;
+constexpr int kSettingsButtonId = 4000;
 constexpr int kColourWellId = 227, kPopupHotKeyId = 224, kOkId = 228, kCancelId = 229;
 // The colour dialog's red, green and blue fields.
 constexpr int kRedField = 706, kGreenField = 707, kBlueField = 708;

@@ -302,7 +302,7 @@ TEST_F(TrayTest, SeparateStarts) {
     HWND window = StartAndWaitForIcon(&program);
     PostMessageA(window, kTrayCallback, kIconId + 1, WM_LBUTTONDBLCLK);
     PostMessageA(window, kTrayCallback, kIconId, WM_MOUSEMOVE);
-    Sleep(300);
+    ASSERT_TRUE(PostedMessagesHandled(window, kReactionTimeoutMs));
     EXPECT_FALSE(IsWindowVisible(window)) << "another id and other mouse messages do nothing";
     PostMessageA(window, kTrayCallback, kIconId, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, kReactionTimeoutMs));
@@ -424,7 +424,7 @@ TEST_F(TrayTest, TheAboutBoxComesByItsKeyInTheTrayMenuAndGoesWithEnter) {
     EXPECT_EQ(hot.At(hot.width - 10, at[4].y + 2), GetSysColor(COLOR_HIGHLIGHT));
     ASSERT_TRUE(PressKeys(L"esc"));
     EXPECT_TRUE(WaitUntil([&] { return ProgramMenu(window) == nullptr; }, kReactionTimeoutMs));
-    Sleep(300);
+    ASSERT_TRUE(PostedMessagesHandled(window, kReactionTimeoutMs));
     EXPECT_EQ(VisibleSplash(), nullptr);
     EXPECT_FALSE(IsWindowVisible(window));
   }
@@ -677,6 +677,9 @@ TEST_F(TrayTest, AboutAndExitAreRefusedWhileAModalBoxOfTheProgramRuns) {
   ASSERT_NE(window, nullptr);
   PostMessageA(window, WM_COMMAND, ID_CMD_ABOUT, 0);
   PostMessageA(window, WM_COMMAND, ID_CMD_EXIT, 0);
+  // The box comes while the main window is being created, before its
+  // status bar: there is nothing yet to mark the queue with, so the
+  // program is given a moment to run the two commands.
   Sleep(500);
   EXPECT_NE(FindMainWindow(), nullptr) << "Exit is refused";
   EXPECT_EQ(FindWindowA(kSplashClass, nullptr), nullptr) << "About is refused";
