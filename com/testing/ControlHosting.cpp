@@ -1,6 +1,7 @@
 #include "com/testing/ControlHosting.h"
 
 #include "com/AxHost.h"
+#include "com/WideText.h"
 
 namespace morvex::com::testing {
 
@@ -36,11 +37,20 @@ bool RegisterTestWindowClass(const wchar_t* name, HBRUSH background, WNDPROC pro
   *host = AxCreateHostWindow(parent, progId, place, id);
   if (!*host) return ::testing::AssertionFailure() << "no host window for " << progId;
   HRESULT hr = AtlAxGetControl(*host, control->Put());
-  if (hr != S_OK || !*control)
-    return ::testing::AssertionFailure()
-           << "no control in the host of " << progId << ": is its server registered? "
-           << ::testing::PrintToString(Hr{hr});
-  return ::testing::AssertionSuccess();
+  if (hr == S_OK && *control) return ::testing::AssertionSuccess();
+  // Told apart: a class the registry does not name, one whose object
+  // cannot be made, and an object made but not taken in by the host.
+  CLSID clsid = {};
+  const HRESULT named = CLSIDFromProgID(WideFromAnsi(progId).c_str(), &clsid);
+  HRESULT made = named;
+  if (SUCCEEDED(named)) {
+    Ptr<IUnknown> object;
+    made = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, object.PutVoid());
+  }
+  return ::testing::AssertionFailure()
+         << "no control in the host of " << progId << ": " << ::testing::PrintToString(Hr{hr})
+         << "; its class from the registry: " << ::testing::PrintToString(Hr{named})
+         << ", an object of it made alone: " << ::testing::PrintToString(Hr{made});
 }
 
 }  // namespace morvex::com::testing
