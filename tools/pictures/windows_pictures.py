@@ -115,6 +115,38 @@ def monochrome_cursor_file(rows, size, hot_spot):
             blob)
 
 
+# The pointing hand over a link, its hot spot at the finger tip: "#"
+# outline (black), "." fill (white), anything else clear.
+POINTING_HAND_ROWS = [
+    "     ##",
+    "    #..#",
+    "    #..#",
+    "    #..#",
+    "    #..#",
+    "    #..###",
+    "    #..#..###",
+    "    #..#..#..##",
+    "    #..#..#..#.#",
+    "### #..#..#..#..#",
+    "#..##........#..#",
+    "#...#...........#",
+    " #..............#",
+    "  #.............#",
+    "  #.............#",
+    "   #............#",
+    "   #...........#",
+    "    #..........#",
+    "    #.........#",
+    "     #........#",
+    "     ##########",
+]
+
+
+def pointing_hand_cursor_file():
+    """The 32 x 32 pointing-hand cursor shown over links."""
+    return monochrome_cursor_file(POINTING_HAND_ROWS, 32, (5, 0))
+
+
 def write_file(directory, name, data):
     """Writes the picture file `name` into `directory`, the generator's own."""
     with open(os.path.join(directory, name), "wb") as f:

@@ -31,33 +31,6 @@ SILVER = (192, 192, 192)
 NAVY = (0, 0, 128)
 BLUE = (0, 0, 255)
 
-# The cursor: "#" outline (black), "." fill (white), anything else clear.
-CURSOR_ROWS = [
-    "     ##",
-    "    #..#",
-    "    #..#",
-    "    #..#",
-    "    #..#",
-    "    #..###",
-    "    #..#..###",
-    "    #..#..#..##",
-    "    #..#..#..#.#",
-    "### #..#..#..#..#",
-    "#..##........#..#",
-    "#...#...........#",
-    " #..............#",
-    "  #.............#",
-    "  #.............#",
-    "   #............#",
-    "   #...........#",
-    "    #..........#",
-    "    #.........#",
-    "     #........#",
-    "     ##########",
-]
-CURSOR_SIZE = 32
-HOT_SPOT = (5, 0)
-
 
 def toolbox_image():
     w, h = 16, 15
@@ -91,7 +64,7 @@ def main():
     pictures.write_file(HERE, "toolbox.bmp",
                         pictures.bitmap_file(toolbox, pictures.palette_of([toolbox], 16), 4))
     pictures.write_file(HERE, "link.cur",
-                        pictures.monochrome_cursor_file(CURSOR_ROWS, CURSOR_SIZE, HOT_SPOT))
+                        pictures.pointing_hand_cursor_file())
     for name, colour in (("history_hot.ico", BLACK), ("history_cold.ico", GREY)):
         image = triangle_image(colour)
         palette = pictures.palette_of([image], 16, leading=(BLACK,))

@@ -23,38 +23,10 @@ sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "tools", "pictures"))
 import windows_pictures as pictures  # noqa: E402  (found through the path above)
 
 BLACK = (0, 0, 0)
-WHITE = (255, 255, 255)
 GREY = (128, 128, 128)
 SILVER = (192, 192, 192)
 INFO = (255, 255, 225)
 NAVY = (0, 0, 128)
-
-# The cursor: "#" outline (black), "." fill (white), anything else clear.
-CURSOR_ROWS = [
-    "     ##",
-    "    #..#",
-    "    #..#",
-    "    #..#",
-    "    #..#",
-    "    #..###",
-    "    #..#..###",
-    "    #..#..#..##",
-    "    #..#..#..#.#",
-    "### #..#..#..#..#",
-    "#..##........#..#",
-    "#...#...........#",
-    " #..............#",
-    "  #.............#",
-    "  #.............#",
-    "   #............#",
-    "   #...........#",
-    "    #..........#",
-    "    #.........#",
-    "     #........#",
-    "     ##########",
-]
-CURSOR_SIZE = 32
-HOT_SPOT = (5, 0)
 
 
 def toolbox_image():
@@ -79,7 +51,7 @@ def main():
     toolbox = toolbox_image()
     pictures.write_file(HERE, "toolbox.bmp",
                         pictures.bitmap_file(toolbox, pictures.palette_of([toolbox], 16), 4))
-    pictures.write_file(HERE, "header.cur", pictures.monochrome_cursor_file(CURSOR_ROWS, CURSOR_SIZE, HOT_SPOT))
+    pictures.write_file(HERE, "header.cur", pictures.pointing_hand_cursor_file())
 
 
 if __name__ == "__main__":
