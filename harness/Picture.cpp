@@ -54,4 +54,19 @@ Picture PictureOfScreen(const RECT& area) {
   return picture;
 }
 
+Picture PictureOfWindow(HWND window, bool whole) {
+  RECT area = {};
+  if (whole) {
+    GetWindowRect(window, &area);
+    OffsetRect(&area, -area.left, -area.top);
+  } else {
+    GetClientRect(window, &area);
+  }
+  HDC source = whole ? GetWindowDC(window) : GetDC(window);
+  if (!source) return Picture();
+  Picture picture = Copy(source, area);
+  ReleaseDC(window, source);
+  return picture;
+}
+
 }  // namespace harness

@@ -2,7 +2,8 @@
 // and the search for one picture within the pixels of another, for tests
 // that find an icon or a flag where a program drew it.
 //
-// Used by the end-to-end tests of the tray menu and the main window's pages.
+// Used by the end-to-end tests of the tray menu and the main window's pages,
+// and by the controls' picture tests.
 #pragma once
 
 #include <windows.h>
@@ -25,6 +26,10 @@ Picture PictureOfBitmap(HBITMAP bitmap, const RECT& part);
 // The screen's pixels in `area`, as the user sees them; (0, 0) is the
 // area's top-left.
 Picture PictureOfScreen(const RECT& area);
+// The pixels of the window's client area, or with `whole` of the whole
+// window, frame included, as drawn; (0, 0) is its top-left. Empty when the
+// window has no pixels or they cannot be read.
+Picture PictureOfWindow(HWND window, bool whole = false);
 
 // The first place, row by row and leftmost first, where `picture` shows
 // whole inside `band` of `pixels` (both in the coordinates of `pixels`,

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "com/testing/ControlHosting.h"
+#include "harness/Picture.h"
 
 namespace com = morvex::com;
 
@@ -56,37 +57,8 @@ int Pixels::CountOther(const RECT& area, COLORREF colour) const {
 Pixels CaptureClient(HWND window) {
   RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   PumpPending();
-  Pixels pixels;
-  RECT client = {};
-  GetClientRect(window, &client);
-  int width = client.right, height = client.bottom;
-  if (width <= 0 || height <= 0) return pixels;
-  BITMAPINFO format = {};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = width;
-  format.bmiHeader.biHeight = -height;  // top row first
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC source = GetDC(window);
-  HBITMAP bitmap = CreateDIBSection(source, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC memory = CreateCompatibleDC(source);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-  GdiFlush();
-  pixels.width = width;
-  pixels.height = height;
-  const auto* bgrx = static_cast<const DWORD*>(bits);
-  for (int i = 0; i < width * height; ++i) {
-    DWORD value = bgrx[i];
-    pixels.colours.push_back(RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF));
-  }
-  SelectObject(memory, previous);
-  DeleteDC(memory);
-  DeleteObject(bitmap);
-  ReleaseDC(window, source);
-  return pixels;
+  harness::Picture picture = harness::PictureOfWindow(window);
+  return {picture.width, picture.height, std::move(picture.colours)};
 }
 
 bool SaveBmp(const Pixels& pixels, const std::wstring& path) {

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "com/testing/ControlHosting.h"
+#include "harness/Picture.h"
 
 namespace com = morvex::com;
 
@@ -122,50 +123,35 @@ bool Picture::Holds(const RECT& area, COLORREF colour) const {
 }
 
 Picture CaptureWindow(HWND window, const wchar_t* path) {
-  Picture picture;
-  RECT client = {};
-  GetClientRect(window, &client);
-  BITMAPINFO format = {};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = client.right;
-  format.bmiHeader.biHeight = -client.bottom;  // top row first
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC source = GetDC(window);
-  HBITMAP bitmap = CreateDIBSection(source, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HDC memory = CreateCompatibleDC(source);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
-  GdiFlush();
-  picture.width = client.right;
-  picture.height = client.bottom;
-  const auto* bgrx = static_cast<const DWORD*>(bits);
-  for (int i = 0; i < client.right * client.bottom; ++i) {
-    DWORD value = bgrx[i];  // blue, green, red, unused
-    picture.pixels.push_back(RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF));
-  }
+  harness::Picture shown = harness::PictureOfWindow(window);
+  Picture picture{shown.width, shown.height, std::move(shown.colours)};
   if (path) {
     // A bottom-up 32-bit bitmap file of the same rows.
     std::ofstream file(path, std::ios::binary);
-    BITMAPINFOHEADER header = format.bmiHeader;
-    header.biHeight = client.bottom;
-    DWORD rowBytes = static_cast<DWORD>(client.right) * 4;
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof header;
+    header.biWidth = picture.width;
+    header.biHeight = picture.height;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    const DWORD rowBytes = static_cast<DWORD>(picture.width) * 4;
     BITMAPFILEHEADER fileHeader = {};
     fileHeader.bfType = 0x4D42;  // "BM"
     fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
-    fileHeader.bfSize = fileHeader.bfOffBits + rowBytes * client.bottom;
+    fileHeader.bfSize = fileHeader.bfOffBits + rowBytes * picture.height;
     file.write(reinterpret_cast<const char*>(&fileHeader), sizeof fileHeader);
     file.write(reinterpret_cast<const char*>(&header), sizeof header);
-    for (int y = client.bottom - 1; y >= 0; --y) {
-      file.write(static_cast<const char*>(bits) + y * rowBytes, rowBytes);
+    for (int y = picture.height - 1; y >= 0; --y) {
+      for (int x = 0; x < picture.width; ++x) {
+        const COLORREF colour = picture.At(x, y);
+        const char quad[4] = {static_cast<char>(GetBValue(colour)),
+                              static_cast<char>(GetGValue(colour)),
+                              static_cast<char>(GetRValue(colour)), 0};
+        file.write(quad, sizeof quad);
+      }
     }
   }
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  DeleteObject(bitmap);
-  ReleaseDC(window, source);
   return picture;
 }
 

@@ -9,6 +9,7 @@
 #include "com/testing/ControlHosting.h"
 #include "com/testing/MessagePump.h"
 #include "harness/KeyCombo.h"
+#include "harness/Picture.h"
 
 namespace morvex::picklist::testing {
 
@@ -130,34 +131,8 @@ void Press(const wchar_t* keys) {
 }
 
 Capture CaptureWindow(HWND window) {
-  Capture capture;
-  RECT bounds = {};
-  GetWindowRect(window, &bounds);
-  capture.width = bounds.right - bounds.left;
-  capture.height = bounds.bottom - bounds.top;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = capture.width;
-  info.bmiHeader.biHeight = -capture.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC source = GetWindowDC(window);
-  HDC memory = CreateCompatibleDC(source);
-  HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, capture.width, capture.height, source, 0, 0, SRCCOPY);
-  GdiFlush();
-  const auto* pixels = static_cast<const uint32_t*>(bits);
-  for (int i = 0; i < capture.width * capture.height; ++i)
-    capture.pixels.push_back(
-        RGB((pixels[i] >> 16) & 0xFF, (pixels[i] >> 8) & 0xFF, pixels[i] & 0xFF));
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, source);
-  return capture;
+  harness::Picture picture = harness::PictureOfWindow(window, true);
+  return {picture.width, picture.height, std::move(picture.colours)};
 }
 
 bool SaveBitmap(const Capture& capture, const char* path) {

@@ -4,6 +4,7 @@
 
 #include "com/testing/ControlHosting.h"
 #include "com/testing/MessagePump.h"
+#include "harness/Picture.h"
 
 namespace morvex::settingssheet::testing {
 
@@ -145,35 +146,9 @@ Step SettingsSheetTest::PressOk() const {
 }
 
 Capture CaptureClient(HWND window) {
-  Capture capture;
-  RECT bounds = {};
-  GetClientRect(window, &bounds);
-  capture.width = bounds.right;
-  capture.height = bounds.bottom;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = capture.width;
-  info.bmiHeader.biHeight = -capture.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
   UpdateWindow(window);
-  HDC source = GetDC(window);
-  HDC memory = CreateCompatibleDC(source);
-  HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, capture.width, capture.height, source, 0, 0, SRCCOPY);
-  GdiFlush();
-  const auto* pixels = static_cast<const uint32_t*>(bits);
-  for (int i = 0; i < capture.width * capture.height; ++i)
-    capture.pixels.push_back(
-        RGB((pixels[i] >> 16) & 0xFF, (pixels[i] >> 8) & 0xFF, pixels[i] & 0xFF));
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, source);
-  return capture;
+  harness::Picture picture = harness::PictureOfWindow(window);
+  return {picture.width, picture.height, std::move(picture.colours)};
 }
 
 bool SaveCapture(const Capture& capture, const char* path) {
